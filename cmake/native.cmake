@@ -1,0 +1,13 @@
+# Host build: the value operations, tested natively with GoogleTest.
+add_library(zbw_core STATIC ${ZBW_CORE_SOURCES})
+target_include_directories(zbw_core PUBLIC src)
+target_compile_options(zbw_core PRIVATE ${ZBW_WARNINGS})
+
+add_executable(unit_tests
+  tests/unit/date_time_test.cpp
+  tests/unit/program_texts_test.cpp
+  tests/unit/text_value_test.cpp
+  tests/unit/support/fatal_stop_host.cpp)
+target_link_libraries(unit_tests PRIVATE zbw_core GTest::gtest_main)
+target_compile_options(unit_tests PRIVATE ${ZBW_WARNINGS})
+add_test(NAME unit_tests COMMAND unit_tests)

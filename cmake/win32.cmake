@@ -1,0 +1,43 @@
+# Windows build: the program, and the tests that run its real Win32 code under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
+
+add_compile_options(-ffunction-sections -fdata-sections)
+# Statically linked, so that the executable imports system DLLs alone; ASLR and DEP on.
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                 -Wl,--dynamicbase -Wl,--nxcompat)
+
+add_library(zbw_program STATIC
+  ${ZBW_CORE_SOURCES}
+  src/core/now_date_time.cpp
+  src/app/fatal_stop.cpp
+  src/app/frame.cpp
+  src/app/start_program.cpp
+  src/ui/button.cpp
+  src/ui/control.cpp
+  src/ui/form.cpp
+  src/ui/label.cpp
+  src/ui/main_window_definition.cpp
+  src/ui/properties.cpp
+  src/ui/timer.cpp
+  src/ui/window_classes.cpp
+  src/scheduler/selected_command.cpp)
+target_include_directories(zbw_program PUBLIC src)
+target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
+target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(zbw_program PUBLIC user32 gdi32 shell32 ole32 advapi32)
+
+add_executable(zhongbaiwu WIN32 src/app/main.cpp)
+target_link_libraries(zhongbaiwu PRIVATE zbw_program)
+target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS})
+target_link_options(zhongbaiwu PRIVATE -s)
+
+# Test programs run under Wine: CTest starts them through tools/wine-run.sh.
+function(zbw_win32_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE zbw_program GTest::gtest)
+  target_compile_options(${name} PRIVATE ${ZBW_WARNINGS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+endfunction()
+
+add_subdirectory(tests/win32)

@@ -1,0 +1,21 @@
+#include "core/program_texts.h"
+
+namespace zbw::texts {
+
+const char kProgramTitle[] = "钟摆屋";
+const char kInformationTitle[] = "信息：";
+const char kErrorTitle[] = "错误";
+const char kNowTimeLabel[] = "现在时间： ";
+
+const char kRuntimeError[] = "运行时出错!";
+const char kErrorCodeLabel[] = "错误代码：";
+const char kErrorMessageLabel[] = "错误信息：";
+const char kAllocationFailedFormat[] = "分配 %d 字节内存失败!";
+const char kLoadStartWindowFailed[] = "载入启动窗口失败";
+const char kLoadWindowTemplateFailed[] = "载入窗口模板数据段出错!";
+const char kEventWindowNotFound[] = "未找到引发事件的窗口";
+const char kEventControlNotFound[] = "未找到引发事件的窗口组件";
+const char kEventControlInvalid[] = "引发事件的窗口组件无效";
+const char kAccessedWindowNotLoaded[] = "未载入欲访问窗口组件所在的窗口";
+
+} // namespace zbw::texts

@@ -1,0 +1,106 @@
+#include "ui/control.h"
+
+#include "app/frame.h"
+#include "ui/form.h"
+
+#include <string>
+
+namespace zbw {
+
+Control::Control(Form& window, const ControlDefinition& definition, std::uint32_t identifier)
+    : window_(window), definition_(definition), identifier_(identifier) {}
+
+void Control::ShowIfVisible() {
+    ShowWindow(handle_, definition_.visible ? SW_SHOWNA : SW_HIDE);
+}
+
+std::int32_t Control::ReadInteger(IntegerProperty property) const {
+    switch (property) {
+    case IntegerProperty::Visible:
+        return IsWindowVisible(handle_) ? 1 : 0;
+    case IntegerProperty::Disabled:
+        return IsWindowEnabled(handle_) ? 0 : 1;
+    default:
+        return 0;
+    }
+}
+
+void Control::WriteInteger(IntegerProperty property, std::int32_t value) {
+    switch (property) {
+    case IntegerProperty::Visible:
+        ShowWindow(handle_, value != 0 ? SW_SHOW : SW_HIDE);
+        break;
+    case IntegerProperty::Disabled:
+        EnableWindow(handle_, value == 0);
+        break;
+    default:
+        break;
+    }
+}
+
+TextValue Control::ReadText(TextProperty /*property*/) const {
+    return {};
+}
+
+void Control::WriteText(TextProperty /*property*/, std::string_view /*text*/) {}
+
+bool Control::Raise(std::int32_t eventIndex) {
+    EventRecord record;
+    record.window = window_.Identifier();
+    record.control = identifier_;
+    record.eventIndex = eventIndex;
+    return RaiseEvent(record);
+}
+
+HFONT Control::Font() {
+    if (definition_.font != nullptr && !ownFont_) {
+        const FontDefinition& font = *definition_.font;
+        ownFont_.reset(CreateFontA(-font.height, 0, 0, 0, font.weight, font.italic, font.underline,
+                                   font.strikeOut, font.charSet, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, font.face));
+    }
+    return ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+TextValue Control::WindowText() const {
+    const int length = GetWindowTextLengthA(handle_);
+    if (length <= 0) {
+        return {};
+    }
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(handle_, text.data(), length + 1);
+    return TextValue::CopyOf(std::string_view(text.data(), copied > 0 ? copied : 0));
+}
+
+bool SubclassedControl::CreateStandard(HWND parent, const char* className, DWORD style,
+                                       DWORD extendedStyle, const char* text) {
+    const ControlDefinition& definition = Definition();
+    handle_ = CreateWindowExA(extendedStyle, className, text, WS_CHILD | style, definition.left,
+                              definition.top, definition.width, definition.height, parent, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    if (handle_ == nullptr) {
+        return false;
+    }
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    platformProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProcedure)));
+    return true;
+}
+
+LRESULT SubclassedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallPlatform(message, wParam, lParam);
+}
+
+LRESULT SubclassedControl::CallPlatform(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(platformProcedure_, handle_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SubclassedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
+                                                      LPARAM lParam) {
+    auto* control = reinterpret_cast<SubclassedControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return control->HandleMessage(message, wParam, lParam);
+}
+
+} // namespace zbw
