@@ -31,10 +31,19 @@ target_link_libraries(zhongbaiwu PRIVATE zbw_program)
 target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS})
 target_link_options(zhongbaiwu PRIVATE -s)
 
-# Test programs run under Wine: CTest starts them through tools/wine-run.sh.
+# Test programs run under Wine: CTest starts them through tools/wine-run.sh. Each starts the frame
+# once and runs its tests on real windows.
+add_library(zbw_win32_test_support STATIC
+  tests/win32/support/frame_environment.cpp
+  tests/win32/support/message_pump.cpp
+  tests/win32/support/test_main.cpp)
+target_include_directories(zbw_win32_test_support PUBLIC tests/win32)
+target_link_libraries(zbw_win32_test_support PUBLIC zbw_program GTest::gtest)
+target_compile_options(zbw_win32_test_support PRIVATE ${ZBW_WARNINGS})
+
 function(zbw_win32_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE zbw_program GTest::gtest)
+  target_link_libraries(${name} PRIVATE zbw_win32_test_support)
   target_compile_options(${name} PRIVATE ${ZBW_WARNINGS})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 300)

@@ -1,0 +1,51 @@
+#include "support/message_pump.h"
+
+#include "app/frame.h"
+#include "ui/form.h"
+
+#include <windows.h>
+
+namespace zbw::test {
+namespace {
+
+void DispatchOne(const MSG& message) {
+    for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
+        if (Form* form = FindLoadedWindow(window)) {
+            if (form->PreTranslate(message)) {
+                return;
+            }
+            break;
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
+} // namespace
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchOne(message);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (true) {
+        PumpMessages();
+        if (condition()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(std::chrono::milliseconds duration) {
+    PumpUntil([] { return false; }, duration);
+}
+
+} // namespace zbw::test
