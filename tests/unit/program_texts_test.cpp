@@ -1,0 +1,35 @@
+#include "core/program_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+namespace zbw {
+namespace {
+
+// The program's texts are stored as code page 936 bytes; these pin them.
+TEST(ProgramTexts, AreCodePage936Bytes) {
+    struct Case {
+        const char* text;
+        std::string_view bytes;
+    };
+    const Case cases[] = {
+        {texts::kProgramTitle, "\xD6\xD3\xB0\xDA\xCE\xDD"},
+        {texts::kInformationTitle, "\xD0\xC5\xCF\xA2\xA3\xBA"},
+        {texts::kErrorTitle, "\xB4\xED\xCE\xF3"},
+        {texts::kRuntimeError, "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!"},
+        {texts::kErrorCodeLabel, "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA"},
+        {texts::kErrorMessageLabel, "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA"},
+        {texts::kAllocationFailedFormat,
+         "\xB7\xD6\xC5\xE4 %d \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!"},
+        {texts::kLoadStartWindowFailed, "\xD4\xD8\xC8\xEB\xC6\xF4\xB6\xAF\xB4\xB0\xBF\xDA\xCA\xA7"
+                                        "\xB0\xDC"},
+        {texts::kNowTimeLabel, "\xCF\xD6\xD4\xDA\xCA\xB1\xBC\xE4\xA3\xBA "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(std::string_view(c.text), c.bytes);
+    }
+}
+
+} // namespace
+} // namespace zbw
