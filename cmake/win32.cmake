@@ -13,14 +13,22 @@ add_library(zbw_program STATIC
   src/app/frame.cpp
   src/app/start_program.cpp
   src/ui/button.cpp
+  src/ui/combo_box.cpp
   src/ui/control.cpp
+  src/ui/edit_box.cpp
+  src/ui/focus_order.cpp
   src/ui/form.cpp
   src/ui/label.cpp
   src/ui/main_window_definition.cpp
   src/ui/properties.cpp
+  src/ui/radio_box.cpp
   src/ui/timer.cpp
   src/ui/window_classes.cpp
-  src/scheduler/selected_command.cpp)
+  src/scheduler/arming.cpp
+  src/scheduler/clock_and_trigger.cpp
+  src/scheduler/command_selection.cpp
+  src/scheduler/selected_command.cpp
+  src/tray/tray_handlers.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)

@@ -25,6 +25,18 @@ TEST(ProgramTexts, AreCodePage936Bytes) {
         {texts::kLoadStartWindowFailed, "\xD4\xD8\xC8\xEB\xC6\xF4\xB6\xAF\xB4\xB0\xBF\xDA\xCA\xA7"
                                         "\xB0\xDC"},
         {texts::kNowTimeLabel, "\xCF\xD6\xD4\xDA\xCA\xB1\xBC\xE4\xA3\xBA "},
+        {texts::kSetTimeLabel, "\xC9\xE8\xB6\xA8\xCA\xB1\xBC\xE4\xA3\xBA"},
+        {texts::kSetTimeUnits, "  \xCA\xB1       \xB7\xD6       \xC3\xEB"},
+        {texts::kHourUnit, "\xCA\xB1"},
+        {texts::kMinuteUnit, "\xB7\xD6"},
+        {texts::kSecondUnit, "\xC3\xEB"},
+        {texts::kShutDownChoice, "\xB9\xD8\xBB\xFA"},
+        {texts::kRestartChoice, "\xD6\xD8\xC6\xF4"},
+        {texts::kRunProgramChoice, "\xD4\xCB\xD0\xD0\xB3\xCC\xD0\xF2"},
+        {texts::kSetButton, "\xC9\xE8\xB6\xA8"},
+        {texts::kProgramPathLabel, "\xB3\xCC\xD0\xF2\xC2\xB7\xBE\xB6"},
+        {texts::kBrowseButton, "\xE4\xAF\xC0\xC0"},
+        {texts::kSongTypeface, "\xCB\xCE\xCC\xE5"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(std::string_view(c.text), c.bytes);
