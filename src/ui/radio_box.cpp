@@ -49,12 +49,7 @@ bool RadioBox::IsChecked() const {
 }
 
 void RadioBox::SetChecked(bool checked) {
-    // The platform's automatic radio button clears its whole group whenever it is checked; for
-    // the moment of the check it is made a plain radio button, so that only this one changes.
-    const auto buttonStyle = static_cast<WPARAM>(GetWindowLongA(handle_, GWL_STYLE) & 0xFFFF);
-    SendMessageA(handle_, BM_SETSTYLE, (buttonStyle & ~BS_TYPEMASK) | BS_RADIOBUTTON, FALSE);
     SendMessageA(handle_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageA(handle_, BM_SETSTYLE, buttonStyle, FALSE);
 }
 
 void RadioBox::RaiseClicked() {
