@@ -46,7 +46,7 @@ add_library(zbw_win32_test_support STATIC
   tests/win32/support/keyboard.cpp
   tests/win32/support/loaded_window.cpp
   tests/win32/support/message_pump.cpp
-  tests/win32/support/screenshot.cpp
+  tests/win32/support/window_image.cpp
   tests/win32/support/test_main.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)
 target_link_libraries(zbw_win32_test_support PUBLIC zbw_program GTest::gtest)

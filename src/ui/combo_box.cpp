@@ -12,8 +12,15 @@ bool ComboBox::Create(HWND parent) {
         return false;
     }
     const LRESULT standardHeight = SendMessageA(handle_, CB_GETITEMHEIGHT, 0, 0);
-    if (standardHeight > 0) {
-        SendMessageA(handle_, CB_SETITEMHEIGHT, 0, standardHeight + 1);
+    if (standardHeight > 0 &&
+        SendMessageA(handle_, CB_SETITEMHEIGHT, 0, standardHeight + 1) == CB_ERR) {
+        // Some platforms give the list's entries a height only when they are drawn by the
+        // program; the list itself takes it from its own message.
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        if (GetComboBoxInfo(handle_, &parts) != FALSE && parts.hwndList != nullptr) {
+            SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, standardHeight + 1);
+        }
     }
     for (const char* entry : definition.items) {
         const LRESULT added =

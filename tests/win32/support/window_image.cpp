@@ -1,9 +1,7 @@
-#include "support/screenshot.h"
+#include "support/window_image.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 #include <fstream>
-#include <vector>
 
 namespace zbw::test {
 namespace {
@@ -40,8 +38,7 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw) {
     std::size_t offset = 0;
     do {
         const std::size_t length = std::min<std::size_t>(raw.size() - offset, 65535);
-        const bool last = offset + length == raw.size();
-        out.push_back(last ? 1 : 0);
+        out.push_back(offset + length == raw.size() ? 1 : 0);
         out.push_back(static_cast<std::uint8_t>(length));
         out.push_back(static_cast<std::uint8_t>(length >> 8));
         out.push_back(static_cast<std::uint8_t>(~length));
@@ -62,45 +59,59 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw) {
 
 } // namespace
 
-bool SaveScreenshot(const RECT& area, const std::string& path) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
+WindowImage CaptureWindow(HWND window, bool withFrame) {
+    RECT area;
+    if (withFrame) {
+        GetWindowRect(window, &area);
+        OffsetRect(&area, -area.left, -area.top);
+    } else {
+        GetClientRect(window, &area);
+    }
+    WindowImage image{area.right, area.bottom, {}};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down rows
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height; // rows from the top
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    HDC source = withFrame ? GetWindowDC(window) : GetDC(window);
+    HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool copied = bits != nullptr && BitBlt(memory, 0, 0, width, height, screen, area.left,
-                                                  area.top, SRCCOPY) != FALSE;
-    std::vector<std::uint8_t> raw;
-    if (copied) {
-        const auto* pixels = static_cast<const std::uint8_t*>(bits);
-        for (int row = 0; row < height; ++row) {
-            raw.push_back(0); // no filter
-            for (int column = 0; column < width; ++column) {
-                const std::uint8_t* pixel = pixels + (row * width + column) * 4;
-                raw.insert(raw.end(), {pixel[2], pixel[1], pixel[0]});
-            }
+    if (bits != nullptr &&
+        BitBlt(memory, 0, 0, image.width, image.height, source, 0, 0, SRCCOPY) != FALSE) {
+        const auto* first = static_cast<const std::uint32_t*>(bits);
+        image.pixels.assign(first, first + image.width * image.height);
+        for (std::uint32_t& pixel : image.pixels) {
+            pixel &= 0x00FFFFFF;
         }
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    if (!copied) {
-        return false;
+    ReleaseDC(window, source);
+    if (image.pixels.empty()) {
+        image.width = image.height = 0;
     }
+    return image;
+}
 
+bool SavePng(const WindowImage& image, const std::string& path) {
+    std::vector<std::uint8_t> raw;
+    for (int y = 0; y < image.height; ++y) {
+        raw.push_back(0); // no filter
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t pixel = image.At(x, y);
+            raw.insert(raw.end(),
+                       {static_cast<std::uint8_t>(pixel >> 16),
+                        static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel)});
+        }
+    }
     std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
-    PutBigEndian(header, static_cast<std::uint32_t>(width));
-    PutBigEndian(header, static_cast<std::uint32_t>(height));
+    PutBigEndian(header, static_cast<std::uint32_t>(image.width));
+    PutBigEndian(header, static_cast<std::uint32_t>(image.height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter, no interlace
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", StoredZlib(raw));
