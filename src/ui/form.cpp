@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+#include <windowsx.h>
+
 namespace zbw {
 namespace {
 
@@ -409,9 +411,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_LBUTTONDOWN:
         if (Definition().dragMoves) {
-            // Moves the window as if its caption had been grabbed.
+            // Moves the window as if its caption had been grabbed at the point of the press,
+            // from which the platform measures the drag.
+            POINT press{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(handle_, &press);
             ReleaseCapture();
-            SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(press.x, press.y));
             return 0;
         }
         break;
