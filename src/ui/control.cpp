@@ -123,6 +123,9 @@ LRESULT SubclassedControl::CallPlatform(UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK SubclassedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
                                                       LPARAM lParam) {
     auto* control = reinterpret_cast<SubclassedControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_SETFOCUS) {
+        control->Window().ControlReceivedFocus(*control);
+    }
     return control->HandleMessage(message, wParam, lParam);
 }
 

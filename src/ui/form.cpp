@@ -311,9 +311,8 @@ void Form::RestoreFocus() {
     if (order.empty()) {
         return;
     }
-    const bool remembered =
-        std::find(order.begin(), order.end(), focusBeforeDeactivation_) != order.end();
-    SetFocus((remembered ? focusBeforeDeactivation_ : order.front())->Handle());
+    const bool remembered = std::find(order.begin(), order.end(), lastFocused_) != order.end();
+    SetFocus((remembered ? lastFocused_ : order.front())->Handle());
 }
 
 void Form::MoveFocus(int steps) {
@@ -359,6 +358,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE: {
         const LRESULT result = DefWindowProcA(handle_, message, wParam, lParam);
+        // A window activated while minimised could not pass the focus on; it does so when it
+        // comes back.
+        if (wParam != SIZE_MINIMIZED && GetActiveWindow() == handle_ &&
+            ControlHolding(GetFocus()) == nullptr) {
+            RestoreFocus();
+        }
         Raise(events::kSizeChanged);
         return result;
     }
@@ -383,12 +388,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Raise(events::kWillBeDestroyed);
         return result;
     }
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            focusBeforeDeactivation_ = ControlHolding(GetFocus());
-        }
-        break; // default processing gives the window the focus when it is activated
     case WM_SETFOCUS:
+        // Default processing of an activation gives the window itself the focus.
         RestoreFocus();
         return 0;
     case WM_CTLCOLOREDIT:

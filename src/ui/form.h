@@ -32,6 +32,8 @@ class Form : public Control {
     void ShowControls();
     // Shows the window in its recorded state: the last step of loading.
     void ShowLoaded();
+    // Remembered for the next time the window receives the focus.
+    void ControlReceivedFocus(Control& control) { lastFocused_ = &control; }
     // The window's keyboard handling, offered every message of its thread before dispatch;
     // true when the message was consumed. The window may be gone when it returns true.
     bool PreTranslate(const MSG& message);
@@ -57,7 +59,7 @@ class Form : public Control {
     void LeaveCoveringPlace();
     // The control whose window is this one or holds it (a combo box's list), or null.
     Control* ControlHolding(HWND window) const;
-    // Gives the focus back to the control that had it when the window was deactivated, or else
+    // Gives the focus back to the control that had it last, when it can still take it, or else
     // to the first control of the focus order.
     void RestoreFocus();
     void MoveFocus(int steps);
@@ -72,7 +74,7 @@ class Form : public Control {
     // The place to go back to when the window leaves the screen-covering place of state 3.
     RECT normalPlace_{};
     bool coversScreen_ = false;
-    Control* focusBeforeDeactivation_ = nullptr;
+    Control* lastFocused_ = nullptr;
     UniqueIcon largeIcon_;
     UniqueIcon smallIcon_;
     // Declared last: the window, and with it every control window, goes before the controls'

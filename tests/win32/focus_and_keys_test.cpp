@@ -145,6 +145,17 @@ TEST_F(FocusAndKeys, TheFocusComesBackWhenTheWindowIsActivatedAgain) {
     DestroyWindow(other);
 }
 
+TEST_F(FocusAndKeys, TheFocusComesBackAfterTheWindowWasMinimisedHiddenAndRestored) {
+    Focus(controls::kSetButton);
+    Control& window = *window_;
+    WriteProperty(window, IntegerProperty::WindowState, 2);
+    WriteProperty(window, IntegerProperty::Visible, 0);
+    test::PumpMessages();
+    WriteProperty(window, IntegerProperty::Visible, 1);
+    WriteProperty(window, IntegerProperty::WindowState, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return GetFocus() == Handle(controls::kSetButton); }));
+}
+
 TEST(EscapeKey, ClosesTheWindowFromAnyControl) {
     struct Case {
         std::string_view control;
