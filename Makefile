@@ -15,7 +15,7 @@ native: deps
 	cmake --build $(BUILD)/native -j $(JOBS)
 
 win32: deps
-	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 

@@ -1,5 +1,7 @@
 # Windows build: the program, and the tests that run its real Win32 code under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
+# The program, the test programs and their helpers in one folder, where tests find each other.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 add_compile_options(-ffunction-sections -fdata-sections)
 # Statically linked, so that the executable imports system DLLs alone; ASLR and DEP on.
@@ -34,6 +36,7 @@ target_link_options(zhongbaiwu PRIVATE -s)
 # Test programs run under Wine: CTest starts them through tools/wine-run.sh. Each starts the frame
 # once and runs its tests on real windows.
 add_library(zbw_win32_test_support STATIC
+  tests/win32/support/child_process.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/message_pump.cpp
   tests/win32/support/test_main.cpp)
