@@ -8,6 +8,7 @@ add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
 
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
+  ${ZBW_ICON_SOURCES}
   src/core/now_date_time.cpp
   src/app/fatal_stop.cpp
   src/app/frame.cpp
@@ -20,7 +21,8 @@ add_library(zbw_program STATIC
   src/ui/properties.cpp
   src/ui/timer.cpp
   src/ui/window_classes.cpp
-  src/scheduler/selected_command.cpp)
+  src/scheduler/selected_command.cpp
+  src/tray/icon_from_bytes.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
