@@ -8,7 +8,7 @@ namespace zbw {
 namespace {
 
 // The picture, top row first: a blue tile with rounded corners and a pendulum clock, its face
-// and bob orange, outlined in white.
+// and bob orange, outlined in white, with white hands and a white rod.
 //   . transparent   b tile edge   B tile   W white   O orange
 constexpr std::array<std::string_view, 16> kPixelMap = {
     ".bbbbbbbbbbbbbb.", //
@@ -19,13 +19,13 @@ constexpr std::array<std::string_view, 16> kPixelMap = {
     "bBBWOOOOWWWOWBBb", //
     "bBBWOOOOOOOOWBBb", //
     "bBBBWOOOOOOWBBBb", //
-    "bBBBBWWOOWWBBBBb", //
-    "bBBBBBWOOWBBBBBb", //
-    "bBBBBBWOOWBBBBBb", //
-    "bBBBBWWOOWWBBBBb", //
-    "bBBBWOOOOOOWBBBb", //
-    "bBBBWOOOOOOWBBBb", //
     "bBBBBWWWWWWBBBBb", //
+    "bBBBBBBWWBBBBBBb", //
+    "bBBBBBBWWBBBBBBb", //
+    "bBBBBBWWWWBBBBBb", //
+    "bBBBBWOOOOWBBBBb", //
+    "bBBBBWOOOOWBBBBb", //
+    "bBBBBBWWWWBBBBBb", //
     ".bbbbbbbbbbbbbb.", //
 };
 
