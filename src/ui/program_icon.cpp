@@ -29,7 +29,7 @@ constexpr std::array<std::string_view, 16> kPixelMap = {
     ".bbbbbbbbbbbbbb.", //
 };
 
-constexpr int kSide = 16;
+constexpr std::size_t kSide = 16;
 constexpr std::size_t kHeaderSize = 6;
 constexpr std::size_t kEntrySize = 16;
 constexpr std::size_t kBitmapHeaderSize = 40;
@@ -100,9 +100,9 @@ constexpr IconFile BuildIconFile() {
     // Rows are stored bottom-up; a set mask bit leaves the background showing.
     const std::size_t colourBits = header + kBitmapHeaderSize;
     const std::size_t mask = colourBits + kColourBitsSize;
-    for (int y = 0; y < kSide; ++y) {
-        const std::size_t storedRow = static_cast<std::size_t>(kSide - 1 - y);
-        for (int x = 0; x < kSide; ++x) {
+    for (std::size_t y = 0; y < kSide; ++y) {
+        const std::size_t storedRow = kSide - 1 - y;
+        for (std::size_t x = 0; x < kSide; ++x) {
             const Bgra colour = ColourOf(kPixelMap[y][x]);
             const std::size_t pixel = colourBits + (storedRow * kSide + x) * 4;
             file[pixel + 0] = colour.blue;

@@ -48,13 +48,19 @@ void PutEntry(Bytes& bytes, const Entry& entry) {
     Put32(bytes, entry.offset);
 }
 
-// The start of a bitmap header: size, width, height (picture and mask), planes, bit count.
-void PutImage(Bytes& bytes, std::int32_t width, std::int32_t height, std::uint16_t bitCount) {
+struct ImageFields {
+    std::int32_t width = 0;
+    std::int32_t height = 0; // picture and mask
+    std::uint16_t bitCount = 0;
+};
+
+// The start of a bitmap header: size, width, height, planes, bit count.
+void PutImage(Bytes& bytes, const ImageFields& fields) {
     Put32(bytes, 40);
-    Put32(bytes, static_cast<std::uint32_t>(width));
-    Put32(bytes, static_cast<std::uint32_t>(height));
+    Put32(bytes, static_cast<std::uint32_t>(fields.width));
+    Put32(bytes, static_cast<std::uint32_t>(fields.height));
     Put16(bytes, 1);
-    Put16(bytes, bitCount);
+    Put16(bytes, fields.bitCount);
 }
 
 constexpr std::uint32_t kImageSize = 16;
@@ -72,7 +78,9 @@ Bytes IconFile(std::initializer_list<Entry> entries) {
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto n = static_cast<std::int32_t>(i + 1);
-        PutImage(bytes, 8 * n, 16 * n + 1, static_cast<std::uint16_t>(4 * n));
+        PutImage(
+            bytes,
+            {.width = 8 * n, .height = 16 * n + 1, .bitCount = static_cast<std::uint16_t>(4 * n)});
     }
     return bytes;
 }
@@ -131,7 +139,7 @@ TEST(FindIconImage, RefusesFilesThatCannotBeReadWhole) {
     auto withEntry = [](std::uint32_t size, std::uint32_t offset) {
         Bytes file = Header(0, 1, 1);
         PutEntry(file, {.size = size, .offset = offset});
-        PutImage(file, 16, 32, 32);
+        PutImage(file, {.width = 16, .height = 32, .bitCount = 32});
         return file;
     };
     struct Case {

@@ -57,41 +57,47 @@ struct Pixel {
     bool masked;
 };
 
-Pixel PixelAt(int x, int y) {
+// x from the left, y from the top.
+struct Place {
+    std::size_t x;
+    std::size_t y;
+};
+
+Pixel PixelAt(Place place) {
     const auto file = ProgramIconFile();
-    const std::size_t row = static_cast<std::size_t>(15 - y);
-    const std::size_t colour = 62 + (row * 16 + x) * 4;
-    const std::size_t mask = 62 + 1024 + row * 4 + x / 8;
+    const std::size_t row = 15 - place.y;
+    const std::size_t colour = 62 + (row * 16 + place.x) * 4;
+    const std::size_t mask = 62 + 1024 + row * 4 + place.x / 8;
     return {{file[colour], file[colour + 1], file[colour + 2], file[colour + 3]},
-            (file[mask] & (0x80 >> (x % 8))) != 0};
+            (file[mask] & (0x80 >> (place.x % 8))) != 0};
 }
 
 TEST(ProgramIconFile, ShowsAnOrangePendulumClockOnABlueTile) {
-    const Pixel corner = PixelAt(0, 0);
+    const Pixel corner = PixelAt({0, 0});
     EXPECT_EQ(corner.bgra[3], 0);
     EXPECT_TRUE(corner.masked);
-    const Pixel lowerRightCorner = PixelAt(15, 15);
+    const Pixel lowerRightCorner = PixelAt({15, 15});
     EXPECT_EQ(lowerRightCorner.bgra[3], 0);
     EXPECT_TRUE(lowerRightCorner.masked);
 
     struct Case {
-        int x, y;
+        Place place;
         std::array<std::uint8_t, 4> bgra;
     };
     const Case cases[] = {
-        {1, 1, {0xD2, 0x78, 0x1E, 0xFF}},  // tile
-        {6, 10, {0xD2, 0x78, 0x1E, 0xFF}}, // tile beside the rod
-        {5, 4, {0x1A, 0x8C, 0xFF, 0xFF}},  // clock face
-        {6, 12, {0x1A, 0x8C, 0xFF, 0xFF}}, // bob
-        {3, 4, {0xFF, 0xFF, 0xFF, 0xFF}},  // outline of the face
-        {8, 3, {0xFF, 0xFF, 0xFF, 0xFF}},  // hand
-        {7, 9, {0xFF, 0xFF, 0xFF, 0xFF}},  // rod
-        {8, 14, {0xFF, 0xFF, 0xFF, 0xFF}}, // outline under the bob
+        {{1, 1}, {0xD2, 0x78, 0x1E, 0xFF}},  // tile
+        {{6, 10}, {0xD2, 0x78, 0x1E, 0xFF}}, // tile beside the rod
+        {{5, 4}, {0x1A, 0x8C, 0xFF, 0xFF}},  // clock face
+        {{6, 12}, {0x1A, 0x8C, 0xFF, 0xFF}}, // bob
+        {{3, 4}, {0xFF, 0xFF, 0xFF, 0xFF}},  // outline of the face
+        {{8, 3}, {0xFF, 0xFF, 0xFF, 0xFF}},  // hand
+        {{7, 9}, {0xFF, 0xFF, 0xFF, 0xFF}},  // rod
+        {{8, 14}, {0xFF, 0xFF, 0xFF, 0xFF}}, // outline under the bob
     };
     for (const Case& c : cases) {
-        const Pixel pixel = PixelAt(c.x, c.y);
-        EXPECT_EQ(pixel.bgra, c.bgra) << c.x << "," << c.y;
-        EXPECT_FALSE(pixel.masked) << c.x << "," << c.y;
+        const Pixel pixel = PixelAt(c.place);
+        EXPECT_EQ(pixel.bgra, c.bgra) << c.place.x << "," << c.place.y;
+        EXPECT_FALSE(pixel.masked) << c.place.x << "," << c.place.y;
     }
 }
 
