@@ -10,6 +10,7 @@ add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
 
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
+  ${ZBW_ICON_SOURCES}
   src/core/now_date_time.cpp
   src/app/fatal_stop.cpp
   src/app/frame.cpp
@@ -22,7 +23,9 @@ add_library(zbw_program STATIC
   src/ui/properties.cpp
   src/ui/timer.cpp
   src/ui/window_classes.cpp
-  src/scheduler/selected_command.cpp)
+  src/scheduler/selected_command.cpp
+  src/tray/icon_from_bytes.cpp
+  src/tray/tray_icon.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -39,6 +42,7 @@ add_library(zbw_win32_test_support STATIC
   tests/win32/support/child_process.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/message_pump.cpp
+  tests/win32/support/notification_area.cpp
   tests/win32/support/test_main.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)
 target_link_libraries(zbw_win32_test_support PUBLIC zbw_program GTest::gtest)
