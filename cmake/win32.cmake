@@ -3,10 +3,15 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
 # The program, the test programs and their helpers in one folder, where tests find each other.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-add_compile_options(-ffunction-sections -fdata-sections)
 # Statically linked, so that the executable imports system DLLs alone; ASLR and DEP on.
-add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
-                 -Wl,--dynamicbase -Wl,--nxcompat)
+if(MSVC)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  add_link_options(/DYNAMICBASE /NXCOMPAT)
+else()
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                   -Wl,--dynamicbase -Wl,--nxcompat)
+endif()
 
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
@@ -34,7 +39,9 @@ target_link_libraries(zbw_program PUBLIC user32 gdi32 shell32 ole32 advapi32)
 add_executable(zhongbaiwu WIN32 src/app/main.cpp)
 target_link_libraries(zhongbaiwu PRIVATE zbw_program)
 target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS})
-target_link_options(zhongbaiwu PRIVATE -s)
+if(NOT MSVC)
+  target_link_options(zhongbaiwu PRIVATE -s)
+endif()
 
 # Test programs run under Wine: CTest starts them through tools/wine-run.sh. Each starts the frame
 # once and runs its tests on real windows.
