@@ -15,6 +15,7 @@ endif()
 
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
+  ${ZBW_SCHEDULER_VALUE_SOURCES}
   ${ZBW_ICON_SOURCES}
   src/core/now_date_time.cpp
   src/app/fatal_stop.cpp
