@@ -5,12 +5,10 @@ set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 program="$repo_root/build/win32/zhongbaiwu.exe"
 
-if [ -n "${DISPLAY:-}" ]; then
-  zbw_wine explorer /desktop=zhongbaiwu,1024x768 "$program"
-  exit 0
-fi
-
 if [ -z "${ZBW_HEADLESS:-}" ]; then
+  if [ -n "${DISPLAY:-}" ]; then
+    exec env LC_ALL=zh_CN.UTF-8 wine explorer /desktop=zhongbaiwu,1024x768 "$program"
+  fi
   exec env ZBW_HEADLESS=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 screenshot="$repo_root/build/screenshot.png"
