@@ -4,6 +4,7 @@
 #include "app/fatal_stop.h"
 #include "app/frame.h"
 #include "core/program_texts.h"
+#include "tray/icon_from_bytes.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit_box.h"
@@ -53,8 +54,8 @@ std::int32_t ClampState(std::int32_t state) {
 } // namespace
 
 Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
-    : Control(*this, definition.window, kWindowItself), windowIdentifier_(identifier),
-      windowDefinition_(definition), windowState_(ClampState(definition.window.windowState)) {}
+    : Control(*this, definition.window, kWindowItself), windowDefinition_(definition),
+      windowIdentifier_(identifier), windowState_(ClampState(definition.window.windowState)) {}
 
 Form::~Form() {
     if (window_) {
@@ -231,12 +232,15 @@ ByteString Form::ReadBytes(ByteStringProperty property) const {
 }
 
 void Form::SetIcons() {
-    // The definition's icon image serves for both sizes; the default application icon is shared
-    // and so never owned.
-    HICON large = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
-    HICON small = large;
-    SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
-    SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    // The definition's one 16 x 16 image serves for both sizes. The default application icon is
+    // shared and so never owned.
+    largeIcon_ = IconFromBytes(Definition().icon, 16);
+    smallIcon_ = IconFromBytes(Definition().icon, 16);
+    const HICON applicationIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
+    SendMessageA(handle_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(largeIcon_ ? largeIcon_.get() : applicationIcon));
+    SendMessageA(handle_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : applicationIcon));
 }
 
 void Form::ApplyState(std::int32_t state) {
@@ -368,7 +372,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_CLOSE: {
-        EventRecord record{WindowIdentifier(), kWindowItself, events::kCloseQuery};
+        EventRecord record{windowIdentifier_, kWindowItself, events::kCloseQuery};
         if (RaiseEvent(record) && record.hasResult && record.result == 0) {
             return 0;
         }
@@ -380,7 +384,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!allowed) {
             return allowed;
         }
-        EventRecord record{WindowIdentifier(), kWindowItself, events::kCloseQuery};
+        EventRecord record{windowIdentifier_, kWindowItself, events::kCloseQuery};
         return RaiseEvent(record) && record.hasResult && record.result == 0 ? FALSE : TRUE;
     }
     case WM_DESTROY: {

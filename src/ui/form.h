@@ -21,7 +21,7 @@ class Form : public Control {
                                        std::uint32_t identifier);
     ~Form() override;
 
-    // Which loaded window this is; as a control of itself its identifier is kWindowItself.
+    // Which loaded window this is; the window itself is control kWindowItself within it.
     std::uint32_t WindowIdentifier() const { return windowIdentifier_; }
 
     // The control with this name; a name the definition does not hold stops the program.
@@ -67,8 +67,8 @@ class Form : public Control {
     // the focus is not on a radio button.
     bool SelectNeighbourRadio(HWND focused, int steps);
 
-    std::uint32_t windowIdentifier_;
     const WindowDefinition& windowDefinition_;
+    std::uint32_t windowIdentifier_;
     std::vector<std::unique_ptr<Control>> controls_; // definition order
     std::int32_t windowState_;
     // The place to go back to when the window leaves the screen-covering place of state 3.

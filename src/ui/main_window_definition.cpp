@@ -7,6 +7,7 @@
 #include "scheduler/command_selection.h"
 #include "tray/tray_handlers.h"
 #include "ui/main_window_controls.h"
+#include "ui/program_icon.h"
 
 #include <array>
 #include <cstddef>
@@ -194,6 +195,7 @@ ControlDefinition WindowEntry() {
             .text = texts::kProgramTitle,
             // Centred on the screen when built; the stored place is not used.
             .windowState = 1,
+            .icon = ProgramIconFile(),
             .minimizeButton = true,
             .escapeCloses = true,
             .dragMoves = true};

@@ -84,8 +84,12 @@ TEST_F(MainWindow, IsAFixedDialogFrameCentredOnTheScreen) {
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
     EXPECT_EQ(GetWindowLongA(handle, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
     EXPECT_EQ(TextOf(handle), texts::kProgramTitle);
-    EXPECT_NE(SendMessageA(handle, WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_NE(SendMessageA(handle, WM_GETICON, ICON_SMALL, 0), 0);
+    const auto applicationIcon = reinterpret_cast<LRESULT>(LoadIconA(nullptr, IDI_APPLICATION));
+    for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+        const LRESULT icon = SendMessageA(handle, WM_GETICON, size, 0);
+        EXPECT_NE(icon, 0);
+        EXPECT_NE(icon, applicationIcon); // the program's own
+    }
 
     RECT place;
     GetWindowRect(handle, &place);
@@ -280,6 +284,17 @@ TEST_F(MainWindow, StartsWithNothingChosenAndTheTimeLabelsEmpty) {
     }
     EXPECT_EQ(ReadProperty(window_[controls::kClockTimer], IntegerProperty::Interval), 1000);
     EXPECT_EQ(ReadProperty(window_[controls::kTriggerTimer], IntegerProperty::Interval), 0);
+}
+
+TEST(WindowIcon, FallsBackToTheDefaultApplicationIcon) {
+    const std::uint8_t noIcon[] = {0, 0, 1, 0, 1, 0, 16, 16, 0, 0};
+    RecordingDefinition recording(MainWindowDefinition());
+    WindowDefinition definition = recording.Get();
+    definition.window.icon = noIcon;
+    LoadedWindow window(definition);
+    const auto applicationIcon = reinterpret_cast<LRESULT>(LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(SendMessageA(window.Handle(), WM_GETICON, ICON_BIG, 0), applicationIcon);
+    EXPECT_EQ(SendMessageA(window.Handle(), WM_GETICON, ICON_SMALL, 0), applicationIcon);
 }
 
 TEST(MainWindowDefinition, BindsEachEventToItsHandler) {
