@@ -54,8 +54,8 @@ std::int32_t ClampState(std::int32_t state) {
 } // namespace
 
 Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
-    : Control(*this, definition.window, kWindowItself), windowDefinition_(definition),
-      windowIdentifier_(identifier), windowState_(ClampState(definition.window.windowState)) {}
+    : Control(*this, definition.window, kWindowItself), windowIdentifier_(identifier),
+      windowState_(ClampState(definition.window.windowState)) {}
 
 Form::~Form() {
     if (window_) {

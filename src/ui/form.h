@@ -67,7 +67,6 @@ class Form : public Control {
     // the focus is not on a radio button.
     bool SelectNeighbourRadio(HWND focused, int steps);
 
-    const WindowDefinition& windowDefinition_;
     std::uint32_t windowIdentifier_;
     std::vector<std::unique_ptr<Control>> controls_; // definition order
     std::int32_t windowState_;
