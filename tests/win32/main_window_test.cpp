@@ -379,7 +379,7 @@ TEST_F(MainWindow, ConfirmationWrapsFromTheTopCentredAndIsCutAtTheEdge) {
     }
 }
 
-TEST_F(MainWindow, ScreenshotShowsTheWholeForm) {
+TEST_F(MainWindow, ScreenshotShowsTheWholeFormInItsColours) {
     WriteProperty(window_[controls::kHourLabel], TextProperty::Caption, "23");
     WriteProperty(window_[controls::kMinuteLabel], TextProperty::Caption, "59");
     WriteProperty(window_[controls::kSecondLabel], TextProperty::Caption, "58");
@@ -392,6 +392,14 @@ TEST_F(MainWindow, ScreenshotShowsTheWholeForm) {
     const test::WindowImage image = test::CaptureWindow(window_.Handle(), true);
     ASSERT_EQ(image.width, 380);
     ASSERT_EQ(image.height, 250);
+    // Black on white in the lists and the edit box; the radio buttons on the window's colour.
+    const auto pixelIn = [&](std::string_view name, int x, int y) {
+        return test::CaptureWindow(window_[name].Handle()).At(x, y);
+    };
+    EXPECT_EQ(pixelIn(controls::kPathBox, 200, 8), 0xFFFFFFu);
+    EXPECT_EQ(pixelIn(controls::kHourList, 3, 10), 0xFFFFFFu);
+    EXPECT_EQ(pixelIn(controls::kRunProgramRadio, 73, 1), PixelOf(GetSysColor(COLOR_BTNFACE)));
+
     const char* path = std::getenv("ZBW_SCREENSHOT");
     if (path != nullptr) {
         EXPECT_TRUE(test::SavePng(image, path)) << path;
