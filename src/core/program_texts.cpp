@@ -19,6 +19,12 @@ const char kProgramPathLabel[] = "程序路径";
 const char kBrowseButton[] = "浏览";
 const char kSongTypeface[] = "宋体";
 
+const char kChooseProgram[] = "请选择程序";
+const char kArmedPrefix[] = "设定成功！您的电脑将在 ";
+const char kArmedShutDown[] = "秒 关机";
+const char kArmedRestart[] = "秒 重启";
+const char kArmedRun[] = "秒执行 ";
+
 const char kRuntimeError[] = "运行时出错!";
 const char kErrorCodeLabel[] = "错误代码：";
 const char kErrorMessageLabel[] = "错误信息：";

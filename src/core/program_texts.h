@@ -22,6 +22,13 @@ extern const char kBrowseButton[];
 // The face of the time fonts; a font's name is matched in the system's code page.
 extern const char kSongTypeface[];
 
+// The chooser's title and the confirmation of an armed schedule, joined around the set time.
+extern const char kChooseProgram[];
+extern const char kArmedPrefix[];
+extern const char kArmedShutDown[];
+extern const char kArmedRestart[];
+extern const char kArmedRun[];
+
 extern const char kRuntimeError[];
 extern const char kErrorCodeLabel[];
 extern const char kErrorMessageLabel[];

@@ -10,4 +10,7 @@ class Form;
 void OnClockTick(Form& window, EventRecord& event);
 void OnTriggerTick(Form& window, EventRecord& event);
 
+// Starts the trigger's memory of examined display times afresh, for a new display.
+void ForgetExaminedTimes();
+
 } // namespace zbw

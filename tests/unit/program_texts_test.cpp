@@ -37,6 +37,12 @@ TEST(ProgramTexts, AreCodePage936Bytes) {
         {texts::kProgramPathLabel, "\xB3\xCC\xD0\xF2\xC2\xB7\xBE\xB6"},
         {texts::kBrowseButton, "\xE4\xAF\xC0\xC0"},
         {texts::kSongTypeface, "\xCB\xCE\xCC\xE5"},
+        {texts::kChooseProgram, "\xC7\xEB\xD1\xA1\xD4\xF1\xB3\xCC\xD0\xF2"},
+        {texts::kArmedPrefix, "\xC9\xE8\xB6\xA8\xB3\xC9\xB9\xA6\xA3\xA1\xC4\xFA\xB5\xC4"
+                              "\xB5\xE7\xC4\xD4\xBD\xAB\xD4\xDA "},
+        {texts::kArmedShutDown, "\xC3\xEB \xB9\xD8\xBB\xFA"},
+        {texts::kArmedRestart, "\xC3\xEB \xD6\xD8\xC6\xF4"},
+        {texts::kArmedRun, "\xC3\xEB\xD6\xB4\xD0\xD0 "},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(std::string_view(c.text), c.bytes);
