@@ -20,7 +20,12 @@ add_library(zbw_program STATIC
   src/ui/properties.cpp
   src/ui/timer.cpp
   src/ui/window_classes.cpp
-  src/scheduler/selected_command.cpp)
+  src/scheduler/selected_command.cpp
+  src/system/browse_for_path.cpp
+  src/system/message_box.cpp
+  src/system/modal_scope.cpp
+  src/system/power.cpp
+  src/system/shell_run.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -34,9 +39,11 @@ target_link_options(zhongbaiwu PRIVATE -s)
 # Test programs run under Wine: CTest starts them through tools/wine-run.sh. Each starts the frame
 # once and runs its tests on real windows.
 add_library(zbw_win32_test_support STATIC
+  tests/win32/support/dialogs.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/message_pump.cpp
-  tests/win32/support/test_main.cpp)
+  tests/win32/support/test_main.cpp
+  tests/win32/support/test_windows.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)
 target_link_libraries(zbw_win32_test_support PUBLIC zbw_program GTest::gtest)
 target_compile_options(zbw_win32_test_support PRIVATE ${ZBW_WARNINGS})
