@@ -1,0 +1,98 @@
+#include "system/message_box.h"
+
+#include "core/program_texts.h"
+#include "core/text_value.h"
+#include "support/dialogs.h"
+#include "support/message_pump.h"
+#include "support/test_windows.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zbw {
+namespace {
+
+// What a watcher thread saw of the box while the test's thread sat in it.
+struct SeenBox {
+    bool found = false;
+    std::string title;
+    std::vector<std::string> texts;
+    HICON icon = nullptr;
+    bool topmost = false;
+    bool ownerless = false;
+    bool mainWindowEnabled = false;
+    bool ticked = false;
+};
+
+SeenBox WatchAndClose(HWND mainWindow, const std::function<std::int32_t()>& show,
+                      std::int32_t& result) {
+    SeenBox seen;
+    {
+        test::DialogWatcher watcher(GetCurrentThreadId(), [&](HWND box) {
+            seen.found = true;
+            seen.title = test::WindowText(box);
+            seen.texts = test::StaticTexts(box);
+            seen.icon = test::ShownIcon(box);
+            seen.topmost = (GetWindowLongPtrA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            seen.ownerless = GetWindow(box, GW_OWNER) == nullptr;
+            seen.mainWindowEnabled = IsWindowEnabled(mainWindow) != FALSE;
+            const int ticksAtOpen = test::TickCount();
+            seen.ticked = test::PollUntil([&] { return test::TickCount() >= ticksAtOpen + 3; });
+            test::PressDialogButton(box, IDOK);
+        });
+        result = show();
+    }
+    return seen;
+}
+
+TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
+    struct Case {
+        const char* label;
+        std::string_view message;
+        std::int32_t flags;
+        std::optional<std::string_view> title;
+        std::string_view shownText;
+        std::string_view shownTitle;
+        bool taskModal;
+    };
+    const TextValue absent;
+    const Case cases[] = {
+        {"the program's call", texts::kEnterHour, MB_ICONHAND, std::nullopt, texts::kEnterHour,
+         texts::kInformationTitle, true},
+        {"absent message, own title", absent, MB_ICONHAND, "Own title", "", "Own title", true},
+        {"system-modal flags pass unchanged", texts::kChooseCommand, MB_ICONHAND | MB_SYSTEMMODAL,
+         std::nullopt, texts::kChooseCommand, texts::kInformationTitle, false},
+    };
+    const HICON stopIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32513)); // IDI_HAND
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        test::LoadedTestWindow mainWindow(test::TickingWindowDefinition());
+        ASSERT_NE(mainWindow.Handle(), nullptr);
+        ASSERT_TRUE(IsWindowEnabled(mainWindow.Handle()));
+
+        std::int32_t result = 0;
+        const SeenBox seen = WatchAndClose(
+            mainWindow.Handle(), [&] { return ShowMessageBox(c.message, c.flags, c.title); },
+            result);
+
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(seen.title, c.shownTitle);
+        EXPECT_EQ(seen.texts, std::vector<std::string>{std::string(c.shownText)});
+        EXPECT_EQ(seen.icon, stopIcon);
+        EXPECT_TRUE(seen.ownerless);
+        // Task-modal: the thread's top-level windows take no input; system-modal: the box stays
+        // on top instead, and the program's windows are left alone.
+        EXPECT_EQ(seen.mainWindowEnabled, !c.taskModal);
+        EXPECT_EQ(seen.topmost, !c.taskModal);
+        EXPECT_TRUE(seen.ticked);
+        EXPECT_EQ(result, IDOK);
+        EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
+    }
+}
+
+} // namespace
+} // namespace zbw
