@@ -105,21 +105,22 @@ std::string ProgramFolder() {
 struct SeenDialog {
     bool found = false;
     bool titleShown = false;
-    bool editField = false;
     bool mainWindowEnabled = true;
     bool otherWindowEnabled = true;
+    bool disabledWindowEnabled = true;
     bool ticked = false;
     bool selected = false;
 };
 
-// The program's main window, enabled and active, with a ticking timer; beside it another
-// top-level window of the program that was disabled before the chooser opens.
+// The program's main window, enabled and active, with a ticking timer; beside it two other
+// top-level windows of the program, one enabled and one disabled before the chooser opens.
 class BrowseForPathTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_NE(disabled_.Handle(), nullptr);
         ASSERT_NE(other_.Handle(), nullptr);
         ASSERT_NE(main_.Handle(), nullptr);
-        EnableWindow(other_.Handle(), FALSE);
+        EnableWindow(disabled_.Handle(), FALSE);
         SetForegroundWindow(main_.Handle());
         SetActiveWindow(main_.Handle());
         test::PumpMessages();
@@ -136,15 +137,15 @@ class BrowseForPathTest : public ::testing::Test {
                      int button) {
         const HWND mainWindow = main_.Handle();
         const HWND otherWindow = other_.Handle();
+        const HWND disabledWindow = disabled_.Handle();
         seen_ = {};
         test::DialogWatcher watcher(GetCurrentThreadId(), [&](HWND dialog) {
             seen_.found = true;
             const std::vector<std::string> texts = test::StaticTexts(dialog);
             seen_.titleShown = std::find(texts.begin(), texts.end(), kTitle) != texts.end();
-            const HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
-            seen_.editField = edit != nullptr && IsWindowVisible(edit);
             seen_.mainWindowEnabled = IsWindowEnabled(mainWindow) != FALSE;
             seen_.otherWindowEnabled = IsWindowEnabled(otherWindow) != FALSE;
+            seen_.disabledWindowEnabled = IsWindowEnabled(disabledWindow) != FALSE;
             const int ticksAtOpen = test::TickCount();
             seen_.ticked = test::PollUntil([&] { return test::TickCount() >= ticksAtOpen + 3; });
             seen_.selected = names && SelectInTree(dialog, *names);
@@ -156,16 +157,18 @@ class BrowseForPathTest : public ::testing::Test {
     void ExpectModalWhileOpenAndRestoredAfter() {
         EXPECT_TRUE(seen_.found);
         EXPECT_TRUE(seen_.titleShown);
-        EXPECT_TRUE(seen_.editField);
         EXPECT_FALSE(seen_.mainWindowEnabled);
         EXPECT_FALSE(seen_.otherWindowEnabled);
+        EXPECT_FALSE(seen_.disabledWindowEnabled);
         EXPECT_TRUE(seen_.ticked);
         EXPECT_TRUE(IsWindowEnabled(main_.Handle()));
         EXPECT_EQ(GetActiveWindow(), main_.Handle());
-        EXPECT_FALSE(IsWindowEnabled(other_.Handle()));
+        EXPECT_TRUE(IsWindowEnabled(other_.Handle()));
+        EXPECT_FALSE(IsWindowEnabled(disabled_.Handle()));
     }
 
     static constexpr char kFileName[] = "browse_target.txt";
+    test::LoadedTestWindow disabled_{test::PlainWindowDefinition()};
     test::LoadedTestWindow other_{test::PlainWindowDefinition()};
     test::LoadedTestWindow main_{test::TickingWindowDefinition()};
     std::string file_;
