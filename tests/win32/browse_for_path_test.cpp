@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,6 +76,9 @@ std::string ItemText(HWND tree, HTREEITEM item) {
 // Walks the dialog's tree from the desktop, expanding on the way as a user would, and selects
 // the item; false when the tree does not list it.
 bool SelectInTree(HWND dialog, const std::vector<std::string>& names) {
+    if (names.empty()) {
+        return false;
+    }
     const HWND tree = FindWindowExA(dialog, nullptr, WC_TREEVIEWA, nullptr);
     auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     for (const std::string& name : names) {
@@ -133,8 +135,7 @@ class BrowseForPathTest : public ::testing::Test {
 
     // Opens the chooser; a watcher thread selects the item that the names lead to, if any, then
     // presses the button.
-    TextValue Browse(bool includeFiles, const std::optional<std::vector<std::string>>& names,
-                     int button) {
+    TextValue Browse(bool includeFiles, const std::vector<std::string>& names, int button) {
         const HWND mainWindow = main_.Handle();
         const HWND otherWindow = other_.Handle();
         const HWND disabledWindow = disabled_.Handle();
@@ -148,7 +149,7 @@ class BrowseForPathTest : public ::testing::Test {
             seen_.disabledWindowEnabled = IsWindowEnabled(disabledWindow) != FALSE;
             const int ticksAtOpen = test::TickCount();
             seen_.ticked = test::PollUntil([&] { return test::TickCount() >= ticksAtOpen + 3; });
-            seen_.selected = names && SelectInTree(dialog, *names);
+            seen_.selected = SelectInTree(dialog, names);
             test::PressDialogButton(dialog, button);
         });
         return BrowseForPath(kTitle, includeFiles);
@@ -203,7 +204,9 @@ TEST_F(BrowseForPathTest, CancellingOrChoosingAnItemWithoutPathGivesAbsentText) 
 }
 
 TEST_F(BrowseForPathTest, WithoutFilesTheTreeListsFoldersOnly) {
-    const TextValue file = Browse(false, TreeNamesOfPath(file_), IDCANCEL);
+    const std::vector<std::string> fileNames = TreeNamesOfPath(file_);
+    ASSERT_FALSE(fileNames.empty());
+    const TextValue file = Browse(false, fileNames, IDCANCEL);
     EXPECT_FALSE(seen_.selected);
     EXPECT_TRUE(file.IsAbsent());
 

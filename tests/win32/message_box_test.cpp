@@ -1,9 +1,7 @@
 #include "system/message_box.h"
 
 #include "core/program_texts.h"
-#include "core/text_value.h"
 #include "support/dialogs.h"
-#include "support/message_pump.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +23,12 @@ struct SeenBox {
     bool ownerless = false;
     bool mainWindowEnabled = false;
     bool ticked = false;
+    std::int32_t result = 0;
 };
 
-SeenBox WatchAndClose(HWND mainWindow, const std::function<std::int32_t()>& show,
-                      std::int32_t& result) {
+// Shows the box on this thread; a watcher thread reads it, waits for ticks and presses OK.
+SeenBox ShowAndWatch(HWND mainWindow, std::string_view message, std::int32_t flags,
+                     std::optional<std::string_view> title) {
     SeenBox seen;
     {
         test::DialogWatcher watcher(GetCurrentThreadId(), [&](HWND box) {
@@ -43,7 +43,7 @@ SeenBox WatchAndClose(HWND mainWindow, const std::function<std::int32_t()>& show
             seen.ticked = test::PollUntil([&] { return test::TickCount() >= ticksAtOpen + 3; });
             test::PressDialogButton(box, IDOK);
         });
-        result = show();
+        seen.result = ShowMessageBox(message, flags, title);
     }
     return seen;
 }
@@ -58,11 +58,11 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
         std::string_view shownTitle;
         bool taskModal;
     };
-    const TextValue absent;
     const Case cases[] = {
         {"the program's call", texts::kEnterHour, MB_ICONHAND, std::nullopt, texts::kEnterHour,
          texts::kInformationTitle, true},
-        {"absent message, own title", absent, MB_ICONHAND, "Own title", "", "Own title", true},
+        {"absent message, own title", std::string_view{}, MB_ICONHAND, "Own title", "", "Own title",
+         true},
         {"system-modal flags pass unchanged", texts::kChooseCommand, MB_ICONHAND | MB_SYSTEMMODAL,
          std::nullopt, texts::kChooseCommand, texts::kInformationTitle, false},
     };
@@ -74,10 +74,7 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
         ASSERT_NE(mainWindow.Handle(), nullptr);
         ASSERT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 
-        std::int32_t result = 0;
-        const SeenBox seen = WatchAndClose(
-            mainWindow.Handle(), [&] { return ShowMessageBox(c.message, c.flags, c.title); },
-            result);
+        const SeenBox seen = ShowAndWatch(mainWindow.Handle(), c.message, c.flags, c.title);
 
         ASSERT_TRUE(seen.found);
         EXPECT_EQ(seen.title, c.shownTitle);
@@ -89,7 +86,7 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
         EXPECT_EQ(seen.mainWindowEnabled, !c.taskModal);
         EXPECT_EQ(seen.topmost, !c.taskModal);
         EXPECT_TRUE(seen.ticked);
-        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(seen.result, IDOK);
         EXPECT_TRUE(IsWindowEnabled(mainWindow.Handle()));
     }
 }
