@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 prefix run test clean
+.PHONY: all deps build native win32 fuzz-build prefix run test fuzz clean
 
 all: build
 
@@ -15,11 +15,17 @@ native: deps
 	cmake --build $(BUILD)/native -j $(JOBS)
 
 win32: deps
-	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 	cmake --build $(BUILD)/win32 -j $(JOBS)
 
-build: native win32
+# The fuzz targets: a clang build of their own, with libFuzzer and the sanitizers.
+fuzz-build: deps
+	cmake -S tests/fuzz -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(BUILD)/fuzz -j $(JOBS)
+
+build: native win32 fuzz-build
 
 prefix: deps
 	@$(XVFB) bash tools/wine-prefix.sh
@@ -29,7 +35,15 @@ run: win32 prefix
 
 test: build prefix
 	cd $(BUILD)/native && ctest --output-on-failure
+	cd $(BUILD)/fuzz && ctest --output-on-failure
 	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2
+
+# A longer fuzzing run than the test's: FUZZ_SECONDS per target.
+FUZZ_SECONDS := 300
+fuzz: fuzz-build
+	$(BUILD)/fuzz/icon_file_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 \
+	  -print_final_stats=1 -artifact_prefix=$(BUILD)/fuzz/artifacts/ \
+	  $(BUILD)/fuzz/corpus/icon_file tests/fuzz/corpus/icon_file
 
 clean:
 	rm -rf $(BUILD)

@@ -1,13 +1,22 @@
 # Windows build: the program, and the tests that run its real Win32 code under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh)
+# The program, the test programs and their helpers in one folder, where tests find each other.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
-add_compile_options(-ffunction-sections -fdata-sections)
 # Statically linked, so that the executable imports system DLLs alone; ASLR and DEP on.
-add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
-                 -Wl,--dynamicbase -Wl,--nxcompat)
+if(MSVC)
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  add_link_options(/DYNAMICBASE /NXCOMPAT)
+else()
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections
+                   -Wl,--dynamicbase -Wl,--nxcompat)
+endif()
 
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
+  ${ZBW_SCHEDULER_VALUE_SOURCES}
+  ${ZBW_ICON_SOURCES}
   src/core/now_date_time.cpp
   src/app/fatal_stop.cpp
   src/app/frame.cpp
@@ -25,7 +34,9 @@ add_library(zbw_program STATIC
   src/system/message_box.cpp
   src/system/modal_scope.cpp
   src/system/power.cpp
-  src/system/shell_run.cpp)
+  src/system/shell_run.cpp
+  src/tray/icon_from_bytes.cpp
+  src/tray/tray_icon.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -34,14 +45,18 @@ target_link_libraries(zbw_program PUBLIC user32 gdi32 shell32 ole32 advapi32)
 add_executable(zhongbaiwu WIN32 src/app/main.cpp)
 target_link_libraries(zhongbaiwu PRIVATE zbw_program)
 target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS})
-target_link_options(zhongbaiwu PRIVATE -s)
+if(NOT MSVC)
+  target_link_options(zhongbaiwu PRIVATE -s)
+endif()
 
 # Test programs run under Wine: CTest starts them through tools/wine-run.sh. Each starts the frame
 # once and runs its tests on real windows.
 add_library(zbw_win32_test_support STATIC
+  tests/win32/support/child_process.cpp
   tests/win32/support/dialogs.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/message_pump.cpp
+  tests/win32/support/notification_area.cpp
   tests/win32/support/test_main.cpp
   tests/win32/support/test_windows.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  make cmake g++ googletest
+  make cmake g++ googletest clang libclang-rt-14-dev
   g++-mingw-w64-i686 mingw-w64
   wine wine32:i386 wine64
   xvfb xauth xdotool imagemagick x11-utils fonts-wqy-zenhei

@@ -40,7 +40,7 @@ void RefreshViews() {
 
 Form* FindWindowByIdentifier(std::uint32_t identifier) {
     for (const auto& form : frame.loadedWindows) {
-        if (form->Identifier() == identifier) {
+        if (form->WindowIdentifier() == identifier) {
             return form.get();
         }
     }

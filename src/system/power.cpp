@@ -26,10 +26,18 @@ bool IsNtPlatform() {
 
 } // namespace
 
+#ifdef _MSC_VER
+#pragma warning(push)
+#pragma warning(                                                                                   \
+    disable : 4996) // GetVersionExA is deprecated, but the platform id is all it is asked
+#endif
 PowerApi RealPowerApi() {
     return {GetVersionExA,         OpenProcessToken, LookupPrivilegeValueA,
             AdjustTokenPrivileges, ExitWindowsEx,    CloseHandle};
 }
+#ifdef _MSC_VER
+#pragma warning(pop)
+#endif
 
 PowerApi SetPowerApi(const PowerApi& replacement) {
     const PowerApi replaced = api;

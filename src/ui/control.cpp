@@ -46,7 +46,7 @@ void Control::WriteText(TextProperty /*property*/, std::string_view /*text*/) {}
 
 bool Control::Raise(std::int32_t eventIndex) {
     EventRecord record;
-    record.window = window_.Identifier();
+    record.window = window_.WindowIdentifier();
     record.control = identifier_;
     record.eventIndex = eventIndex;
     return RaiseEvent(record);

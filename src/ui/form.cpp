@@ -38,8 +38,8 @@ std::int32_t ClampState(std::int32_t state) {
 } // namespace
 
 Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
-    : Control(*this, definition.window, identifier), windowDefinition_(definition),
-      windowState_(ClampState(definition.window.windowState)) {}
+    : Control(*this, definition.window, kWindowItself), windowDefinition_(definition),
+      windowIdentifier_(identifier), windowState_(ClampState(definition.window.windowState)) {}
 
 Form::~Form() {
     if (window_) {
@@ -238,7 +238,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_CLOSE: {
-        EventRecord record{Identifier(), kWindowItself, events::kCloseQuery};
+        EventRecord record{windowIdentifier_, kWindowItself, events::kCloseQuery};
         if (RaiseEvent(record) && record.hasResult && record.result == 0) {
             return 0;
         }
@@ -250,7 +250,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!allowed) {
             return allowed;
         }
-        EventRecord record{Identifier(), kWindowItself, events::kCloseQuery};
+        EventRecord record{windowIdentifier_, kWindowItself, events::kCloseQuery};
         return RaiseEvent(record) && record.hasResult && record.result == 0 ? FALSE : TRUE;
     }
     case WM_DESTROY: {

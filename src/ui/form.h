@@ -21,6 +21,9 @@ class Form : public Control {
                                        std::uint32_t identifier);
     ~Form() override;
 
+    // Which loaded window this is; the window itself is control kWindowItself within it.
+    std::uint32_t WindowIdentifier() const { return windowIdentifier_; }
+
     // The control with this name; a name the definition does not hold stops the program.
     Control& operator[](std::string_view name) const;
     // The window itself for kWindowItself, else the control with that identifier; null if none.
@@ -51,6 +54,7 @@ class Form : public Control {
     void Centre();
 
     const WindowDefinition& windowDefinition_;
+    std::uint32_t windowIdentifier_;
     std::vector<std::unique_ptr<Control>> controls_; // definition order
     std::int32_t windowState_;
     // Declared last: the window, and with it every control window, goes before the controls'

@@ -4,6 +4,8 @@
 
 namespace zbw::test {
 
-void FrameEnvironment::SetUp() { InitFrame({}); }
+void FrameEnvironment::SetUp() {
+    InitFrame({});
+}
 
 } // namespace zbw::test
