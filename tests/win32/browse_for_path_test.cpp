@@ -1,5 +1,6 @@
 #include "system/browse_for_path.h"
 
+#include "support/child_process.h"
 #include "support/dialogs.h"
 #include "support/message_pump.h"
 #include "support/test_windows.h"

@@ -1,6 +1,7 @@
 #include "system/message_box.h"
 
 #include "core/program_texts.h"
+#include "support/child_process.h"
 #include "support/dialogs.h"
 #include "support/test_windows.h"
 
@@ -54,17 +55,32 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
         std::string_view message;
         std::int32_t flags;
         std::optional<std::string_view> title;
-        std::string_view shownText;
+        std::vector<std::string> shownTexts;
         std::string_view shownTitle;
         bool taskModal;
     };
     const Case cases[] = {
-        {"the program's call", texts::kEnterHour, MB_ICONHAND, std::nullopt, texts::kEnterHour,
-         texts::kInformationTitle, true},
-        {"absent message, own title", std::string_view{}, MB_ICONHAND, "Own title", "", "Own title",
+        {"the program's call",
+         texts::kEnterHour,
+         MB_ICONHAND,
+         std::nullopt,
+         {texts::kEnterHour},
+         texts::kInformationTitle,
          true},
-        {"system-modal flags pass unchanged", texts::kChooseCommand, MB_ICONHAND | MB_SYSTEMMODAL,
-         std::nullopt, texts::kChooseCommand, texts::kInformationTitle, false},
+        {"absent message, own title",
+         std::string_view{},
+         MB_ICONHAND,
+         "Own title",
+         {},
+         "Own title",
+         true},
+        {"system-modal flags pass unchanged",
+         texts::kChooseCommand,
+         MB_ICONHAND | MB_SYSTEMMODAL,
+         std::nullopt,
+         {texts::kChooseCommand},
+         texts::kInformationTitle,
+         false},
     };
     const HICON stopIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32513)); // IDI_HAND
 
@@ -78,7 +94,7 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
 
         ASSERT_TRUE(seen.found);
         EXPECT_EQ(seen.title, c.shownTitle);
-        EXPECT_EQ(seen.texts, std::vector<std::string>{std::string(c.shownText)});
+        EXPECT_EQ(seen.texts, c.shownTexts);
         EXPECT_EQ(seen.icon, stopIcon);
         EXPECT_TRUE(seen.ownerless);
         // Task-modal: the thread's top-level windows take no input; system-modal: the box stays

@@ -1,40 +1,18 @@
 #include "support/dialogs.h"
 
+#include "support/child_process.h"
+
 #include <utility>
 
 namespace zbw::test {
 namespace {
 
 BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string_view(className) == "#32770" && IsWindowVisible(window)) {
+    if (ClassName(window) == "#32770" && IsWindowVisible(window)) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
     return TRUE;
-}
-
-bool IsStatic(HWND window) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    return lstrcmpiA(className, "Static") == 0;
-}
-
-bool ShowsPicture(HWND window) {
-    const auto type = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)) & SS_TYPEMASK;
-    return type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE;
-}
-
-std::vector<HWND> VisibleStatics(HWND dialog) {
-    std::vector<HWND> statics;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsStatic(child) && IsWindowVisible(child)) {
-            statics.push_back(child);
-        }
-    }
-    return statics;
 }
 
 } // namespace
@@ -61,26 +39,11 @@ HWND WaitForDialog(DWORD threadId, std::chrono::milliseconds limit) {
     return dialog;
 }
 
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    const int length = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-std::vector<std::string> StaticTexts(HWND dialog) {
-    std::vector<std::string> texts;
-    for (HWND child : VisibleStatics(dialog)) {
-        if (!ShowsPicture(child)) {
-            texts.push_back(WindowText(child));
-        }
-    }
-    return texts;
-}
-
 HICON ShownIcon(HWND dialog) {
-    for (HWND child : VisibleStatics(dialog)) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         const auto type = static_cast<DWORD>(GetWindowLongPtrA(child, GWL_STYLE)) & SS_TYPEMASK;
-        if (type == SS_ICON) {
+        if (ClassName(child) == "Static" && IsWindowVisible(child) && type == SS_ICON) {
             return reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
         }
     }

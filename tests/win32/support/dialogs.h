@@ -2,9 +2,7 @@
 
 #include <chrono>
 #include <functional>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include <windows.h>
 
@@ -19,11 +17,8 @@ bool PollUntil(const std::function<bool()>& condition,
 // when none came up.
 HWND WaitForDialog(DWORD threadId, std::chrono::milliseconds limit = std::chrono::seconds(5));
 
-// Reads across threads: the owner thread answers while it runs any message loop.
-std::string WindowText(HWND window);
-// The texts of a dialog's visible static controls that show text rather than a picture.
-std::vector<std::string> StaticTexts(HWND dialog);
-// The icon shown by a dialog's visible icon control, or null.
+// The icon shown by a dialog's visible icon control, or null. Like WindowText and StaticTexts
+// (child_process.h), it reads across threads: the dialog's thread answers from its modal loop.
 HICON ShownIcon(HWND dialog);
 
 // Presses a dialog button the way a click would, without waiting for the dialog to act on it.
