@@ -37,6 +37,11 @@ add_library(zbw_program STATIC
   src/scheduler/clock_and_trigger.cpp
   src/scheduler/command_selection.cpp
   src/scheduler/selected_command.cpp
+  src/system/browse_for_path.cpp
+  src/system/message_box.cpp
+  src/system/modal_scope.cpp
+  src/system/power.cpp
+  src/system/shell_run.cpp
   src/tray/icon_from_bytes.cpp
   src/tray/tray_handlers.cpp
   src/tray/tray_icon.cpp)
@@ -56,13 +61,15 @@ endif()
 # once and runs its tests on real windows.
 add_library(zbw_win32_test_support STATIC
   tests/win32/support/child_process.cpp
+  tests/win32/support/dialogs.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/keyboard.cpp
   tests/win32/support/loaded_window.cpp
   tests/win32/support/message_pump.cpp
   tests/win32/support/notification_area.cpp
   tests/win32/support/window_image.cpp
-  tests/win32/support/test_main.cpp)
+  tests/win32/support/test_main.cpp
+  tests/win32/support/test_windows.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)
 target_link_libraries(zbw_win32_test_support PUBLIC zbw_program GTest::gtest)
 target_compile_options(zbw_win32_test_support PRIVATE ${ZBW_WARNINGS})

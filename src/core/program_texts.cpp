@@ -36,4 +36,10 @@ const char kEventControlNotFound[] = "未找到引发事件的窗口组件";
 const char kEventControlInvalid[] = "引发事件的窗口组件无效";
 const char kAccessedWindowNotLoaded[] = "未载入欲访问窗口组件所在的窗口";
 
+const char kEnterHour[] = "请输入时！";
+const char kEnterMinute[] = "请输入分！";
+const char kEnterSecond[] = "请输入秒！";
+const char kChooseCommand[] = "请选择要执行的命令！";
+const char kChooseProgramPath[] = "请选择要执行程序的路径！";
+
 } // namespace zbw::texts

@@ -40,4 +40,11 @@ extern const char kEventControlNotFound[];
 extern const char kEventControlInvalid[];
 extern const char kAccessedWindowNotLoaded[];
 
+// What the set button reports as missing.
+extern const char kEnterHour[];
+extern const char kEnterMinute[];
+extern const char kEnterSecond[];
+extern const char kChooseCommand[];
+extern const char kChooseProgramPath[];
+
 } // namespace zbw::texts
