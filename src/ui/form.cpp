@@ -13,6 +13,7 @@
 #include "ui/radio_box.h"
 #include "ui/timer.h"
 #include "ui/window_classes.h"
+#include "ui/window_object.h"
 
 #include <algorithm>
 
@@ -432,14 +433,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* form = WindowObject<Form>(window, message, lParam);
     if (form == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCCREATE) {
+        form->handle_ = window;
     }
     if (message == WM_NCDESTROY) {
         // The user or the program destroyed the window: the frame forgets it, and this object goes

@@ -2,6 +2,7 @@
 
 #include "support/child_process.h"
 #include "support/dialogs.h"
+#include "support/loaded_window.h"
 #include "support/message_pump.h"
 #include "support/test_windows.h"
 
@@ -170,9 +171,9 @@ class BrowseForPathTest : public ::testing::Test {
     }
 
     static constexpr char kFileName[] = "browse_target.txt";
-    test::LoadedTestWindow disabled_{test::PlainWindowDefinition()};
-    test::LoadedTestWindow other_{test::PlainWindowDefinition()};
-    test::LoadedTestWindow main_{test::TickingWindowDefinition()};
+    test::LoadedWindow disabled_{test::PlainWindowDefinition()};
+    test::LoadedWindow other_{test::PlainWindowDefinition()};
+    test::LoadedWindow main_{test::TickingWindowDefinition()};
     std::string file_;
     SeenDialog seen_;
 };

@@ -3,6 +3,7 @@
 #include "core/program_texts.h"
 #include "support/child_process.h"
 #include "support/dialogs.h"
+#include "support/loaded_window.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
@@ -86,7 +87,7 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        test::LoadedTestWindow mainWindow(test::TickingWindowDefinition());
+        test::LoadedWindow mainWindow(test::TickingWindowDefinition());
         ASSERT_NE(mainWindow.Handle(), nullptr);
         ASSERT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 
