@@ -22,13 +22,20 @@ add_library(zbw_program STATIC
   src/app/frame.cpp
   src/app/start_program.cpp
   src/ui/button.cpp
+  src/ui/combo_box.cpp
   src/ui/control.cpp
+  src/ui/edit_box.cpp
+  src/ui/focus_order.cpp
   src/ui/form.cpp
   src/ui/label.cpp
   src/ui/main_window_definition.cpp
   src/ui/properties.cpp
+  src/ui/radio_box.cpp
   src/ui/timer.cpp
   src/ui/window_classes.cpp
+  src/scheduler/arming.cpp
+  src/scheduler/clock_and_trigger.cpp
+  src/scheduler/command_selection.cpp
   src/scheduler/selected_command.cpp
   src/system/browse_for_path.cpp
   src/system/message_box.cpp
@@ -36,6 +43,7 @@ add_library(zbw_program STATIC
   src/system/power.cpp
   src/system/shell_run.cpp
   src/tray/icon_from_bytes.cpp
+  src/tray/tray_handlers.cpp
   src/tray/tray_icon.cpp)
 target_include_directories(zbw_program PUBLIC src)
 target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
@@ -55,8 +63,11 @@ add_library(zbw_win32_test_support STATIC
   tests/win32/support/child_process.cpp
   tests/win32/support/dialogs.cpp
   tests/win32/support/frame_environment.cpp
+  tests/win32/support/keyboard.cpp
+  tests/win32/support/loaded_window.cpp
   tests/win32/support/message_pump.cpp
   tests/win32/support/notification_area.cpp
+  tests/win32/support/window_image.cpp
   tests/win32/support/test_main.cpp
   tests/win32/support/test_windows.cpp)
 target_include_directories(zbw_win32_test_support PUBLIC tests/win32)

@@ -20,8 +20,12 @@ reg_file="$WINEPREFIX/zhongbaiwu-settings.reg"
 {
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
-  for face in SimSun 宋体 NSimSun 新宋体 Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "MS Sans Serif" \
-      "Microsoft Sans Serif" "Segoe UI" Arial; do
+  # SimSun, which Chinese Windows also gives the dialog font, has half-width blanks and digits (6
+  # pixels at 12): its stand-in is the monospaced cut, so that texts laid out with blanks line up.
+  for face in SimSun 宋体 NSimSun 新宋体 "MS Shell Dlg" "MS Shell Dlg 2"; do
+    printf '"%s"="WenQuanYi Zen Hei Mono"\r\n' "$face"
+  done
+  for face in Tahoma "MS Sans Serif" "Microsoft Sans Serif" "Segoe UI" Arial; do
     printf '"%s"="WenQuanYi Zen Hei"\r\n' "$face"
   done
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n'

@@ -6,6 +6,24 @@ const char kProgramTitle[] = "钟摆屋";
 const char kInformationTitle[] = "信息：";
 const char kErrorTitle[] = "错误";
 const char kNowTimeLabel[] = "现在时间： ";
+const char kSetTimeLabel[] = "设定时间：";
+const char kSetTimeUnits[] = "  时       分       秒";
+const char kHourUnit[] = "时";
+const char kMinuteUnit[] = "分";
+const char kSecondUnit[] = "秒";
+const char kShutDownChoice[] = "关机";
+const char kRestartChoice[] = "重启";
+const char kRunProgramChoice[] = "运行程序";
+const char kSetButton[] = "设定";
+const char kProgramPathLabel[] = "程序路径";
+const char kBrowseButton[] = "浏览";
+const char kSongTypeface[] = "宋体";
+
+const char kChooseProgram[] = "请选择程序";
+const char kArmedPrefix[] = "设定成功！您的电脑将在 ";
+const char kArmedShutDown[] = "秒 关机";
+const char kArmedRestart[] = "秒 重启";
+const char kArmedRun[] = "秒执行 ";
 
 const char kRuntimeError[] = "运行时出错!";
 const char kErrorCodeLabel[] = "错误代码：";

@@ -8,6 +8,26 @@ extern const char kProgramTitle[];
 extern const char kInformationTitle[];
 extern const char kErrorTitle[];
 extern const char kNowTimeLabel[];
+extern const char kSetTimeLabel[];
+extern const char kSetTimeUnits[];
+extern const char kHourUnit[];
+extern const char kMinuteUnit[];
+extern const char kSecondUnit[];
+extern const char kShutDownChoice[];
+extern const char kRestartChoice[];
+extern const char kRunProgramChoice[];
+extern const char kSetButton[];
+extern const char kProgramPathLabel[];
+extern const char kBrowseButton[];
+// The face of the time fonts; a font's name is matched in the system's code page.
+extern const char kSongTypeface[];
+
+// The chooser's title and the confirmation of an armed schedule, joined around the set time.
+extern const char kChooseProgram[];
+extern const char kArmedPrefix[];
+extern const char kArmedShutDown[];
+extern const char kArmedRestart[];
+extern const char kArmedRun[];
 
 extern const char kRuntimeError[];
 extern const char kErrorCodeLabel[];

@@ -17,7 +17,8 @@ void Control::ShowIfVisible() {
 std::int32_t Control::ReadInteger(IntegerProperty property) const {
     switch (property) {
     case IntegerProperty::Visible:
-        return IsWindowVisible(handle_) ? 1 : 0;
+        // The control's own state: a control of a hidden window keeps reading 1.
+        return (GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0 ? 1 : 0;
     case IntegerProperty::Disabled:
         return IsWindowEnabled(handle_) ? 0 : 1;
     default:
@@ -44,6 +45,10 @@ TextValue Control::ReadText(TextProperty /*property*/) const {
 
 void Control::WriteText(TextProperty /*property*/, std::string_view /*text*/) {}
 
+ByteString Control::ReadBytes(ByteStringProperty /*property*/) const {
+    return {};
+}
+
 bool Control::Raise(std::int32_t eventIndex) {
     EventRecord record;
     record.window = window_.WindowIdentifier();
@@ -63,6 +68,23 @@ HFONT Control::Font() {
     return ownFont_ ? ownFont_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+HBRUSH Control::ApplyDefinitionColours(HDC dc) {
+    const Colour background = definition_.backColour;
+    SetTextColor(dc, ColourOf(definition_.textColour));
+    SetBkColor(dc, ColourOf(background));
+    if (background == kSystemDefaultColour) {
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    if (!ownBackground_) {
+        ownBackground_.reset(CreateSolidBrush(background));
+    }
+    return ownBackground_ ? ownBackground_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+COLORREF ColourOf(Colour colour) {
+    return colour == kSystemDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour;
+}
+
 TextValue Control::WindowText() const {
     const int length = GetWindowTextLengthA(handle_);
     if (length <= 0) {
@@ -74,11 +96,12 @@ TextValue Control::WindowText() const {
 }
 
 bool SubclassedControl::CreateStandard(HWND parent, const char* className, DWORD style,
-                                       DWORD extendedStyle, const char* text) {
+                                       DWORD extendedStyle, const char* text, int height) {
     const ControlDefinition& definition = Definition();
-    handle_ = CreateWindowExA(extendedStyle, className, text, WS_CHILD | style, definition.left,
-                              definition.top, definition.width, definition.height, parent, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    // Controls may overlap: each paints only where no sibling above it lies.
+    handle_ = CreateWindowExA(extendedStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style,
+                              definition.left, definition.top, definition.width, height, parent,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
     if (handle_ == nullptr) {
         return false;
     }
@@ -100,6 +123,9 @@ LRESULT SubclassedControl::CallPlatform(UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK SubclassedControl::SubclassProcedure(HWND window, UINT message, WPARAM wParam,
                                                       LPARAM lParam) {
     auto* control = reinterpret_cast<SubclassedControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_SETFOCUS) {
+        control->Window().ControlReceivedFocus(*control);
+    }
     return control->HandleMessage(message, wParam, lParam);
 }
 

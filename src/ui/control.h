@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/byte_string.h"
 #include "core/text_value.h"
 #include "ui/handles.h"
 #include "ui/properties.h"
@@ -26,6 +27,8 @@ class Control {
     const ControlDefinition& Definition() const { return definition_; }
     ControlKind Kind() const { return definition_.kind; }
     std::string_view Name() const { return definition_.name; }
+    // The control's number in its window: kWindowItself for the window, else from 1 in
+    // definition order.
     std::uint32_t Identifier() const { return identifier_; }
     Form& Window() const { return window_; }
     HWND Handle() const { return handle_; }
@@ -39,10 +42,18 @@ class Control {
     // A WM_COMMAND notification that this control sent to its window.
     virtual void OnCommand(WORD /*notification*/) {}
 
+    // A WM_CTLCOLOR* request for this control: sets the colours into the device context and
+    // returns the background brush, or null to leave the platform's colours.
+    virtual HBRUSH PrepareColours(UINT /*message*/, HDC /*dc*/) { return nullptr; }
+
     virtual std::int32_t ReadInteger(IntegerProperty property) const;
     virtual void WriteInteger(IntegerProperty property, std::int32_t value);
     virtual TextValue ReadText(TextProperty property) const;
     virtual void WriteText(TextProperty property, std::string_view text);
+    virtual ByteString ReadBytes(ByteStringProperty property) const;
+    // Selects the first entry whose text equals the given one byte for byte; kinds without
+    // entries ignore it.
+    virtual void SelectEntryByText(std::string_view /*text*/) {}
 
   protected:
     // Raises one of this control's events; true when a handler ran.
@@ -51,6 +62,9 @@ class Control {
     // cannot be made.
     HFONT Font();
     TextValue WindowText() const;
+    // The definition's text and background colours into the device context; returns the
+    // background brush.
+    HBRUSH ApplyDefinitionColours(HDC dc);
 
     HWND handle_ = nullptr;
 
@@ -59,7 +73,11 @@ class Control {
     const ControlDefinition& definition_;
     std::uint32_t identifier_;
     UniqueFont ownFont_;
+    UniqueBrush ownBackground_;
 };
+
+// The colour a definition's colour stands for: the system default is the button-face colour.
+COLORREF ColourOf(Colour colour);
 
 // Standard controls (BUTTON, COMBOBOX, EDIT) keep the platform's window procedure; a control that
 // needs to see their messages routes them through this subclass procedure to HandleMessage.
@@ -68,8 +86,14 @@ class SubclassedControl : public Control {
     using Control::Control;
 
   protected:
+    // Creates the platform control with the definition's place and size; height replaces the
+    // stored height where the kind needs more.
     bool CreateStandard(HWND parent, const char* className, DWORD style, DWORD extendedStyle,
-                        const char* text);
+                        const char* text, int height);
+    bool CreateStandard(HWND parent, const char* className, DWORD style, DWORD extendedStyle,
+                        const char* text) {
+        return CreateStandard(parent, className, style, extendedStyle, text, Definition().height);
+    }
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT CallPlatform(UINT message, WPARAM wParam, LPARAM lParam);
 

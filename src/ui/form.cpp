@@ -4,10 +4,19 @@
 #include "app/fatal_stop.h"
 #include "app/frame.h"
 #include "core/program_texts.h"
+#include "tray/icon_from_bytes.h"
 #include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit_box.h"
+#include "ui/focus_order.h"
 #include "ui/label.h"
+#include "ui/radio_box.h"
 #include "ui/timer.h"
 #include "ui/window_classes.h"
+
+#include <algorithm>
+
+#include <windowsx.h>
 
 namespace zbw {
 namespace {
@@ -21,11 +30,18 @@ std::unique_ptr<Control> MakeControl(Form& window, const ControlDefinition& defi
         return std::make_unique<Label>(window, definition, identifier);
     case ControlKind::Button:
         return std::make_unique<Button>(window, definition, identifier);
+    case ControlKind::RadioBox:
+        return std::make_unique<RadioBox>(window, definition, identifier);
+    case ControlKind::ComboBox:
+        return std::make_unique<ComboBox>(window, definition, identifier);
+    case ControlKind::EditBox:
+        return std::make_unique<EditBox>(window, definition, identifier);
     case ControlKind::Timer:
         return std::make_unique<Timer>(window, definition, identifier);
-    default:
-        return nullptr;
+    case ControlKind::Window:
+        break; // a window is never a control of another
     }
+    return nullptr;
 }
 
 std::int32_t ClampState(std::int32_t state) {
@@ -38,8 +54,8 @@ std::int32_t ClampState(std::int32_t state) {
 } // namespace
 
 Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
-    : Control(*this, definition.window, kWindowItself), windowDefinition_(definition),
-      windowIdentifier_(identifier), windowState_(ClampState(definition.window.windowState)) {}
+    : Control(*this, definition.window, kWindowItself), windowIdentifier_(identifier),
+      windowState_(ClampState(definition.window.windowState)) {}
 
 Form::~Form() {
     if (window_) {
@@ -90,9 +106,7 @@ bool Form::Create(HWND /*parent*/) {
     }
     window_.reset(handle_);
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
-    const auto applicationIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
-    SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon));
-    SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(applicationIcon));
+    SetIcons();
     if (windowState_ == 1) {
         Centre();
     }
@@ -142,23 +156,42 @@ void Form::ShowLoaded() {
 }
 
 bool Form::PreTranslate(const MSG& message) {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && Definition().escapeCloses) {
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    switch (message.wParam) {
+    case VK_ESCAPE:
+        if (!Definition().escapeCloses) {
+            return false;
+        }
+        // Exactly as the close button: the close request, and this object may be gone after it.
         SendMessageA(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
         return true;
+    case VK_TAB:
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+            return false;
+        }
+        MoveFocus(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+        return true;
+    case VK_RIGHT:
+    case VK_DOWN:
+        return SelectNeighbourRadio(message.hwnd, 1);
+    case VK_LEFT:
+    case VK_UP:
+        return SelectNeighbourRadio(message.hwnd, -1);
+    default:
+        return false;
     }
-    return false;
 }
 
 std::int32_t Form::ReadInteger(IntegerProperty property) const {
-    switch (property) {
-    case IntegerProperty::WindowState:
-        if (IsIconic(handle_)) {
-            return 2;
-        }
-        return windowState_ == 3 ? 3 : 0;
-    default:
+    if (property != IntegerProperty::WindowState) {
         return Control::ReadInteger(property);
     }
+    if (IsIconic(handle_)) {
+        return 2; // also while hidden
+    }
+    return coversScreen_ ? 3 : 0;
 }
 
 void Form::WriteInteger(IntegerProperty property, std::int32_t value) {
@@ -167,6 +200,14 @@ void Form::WriteInteger(IntegerProperty property, std::int32_t value) {
         windowState_ = ClampState(value);
         if (IsWindowVisible(handle_)) {
             ApplyState(windowState_);
+        }
+        break;
+    case IntegerProperty::Visible:
+        if (value == 0) {
+            ShowWindow(handle_, SW_HIDE); // a minimised window stays minimised while hidden
+        } else {
+            ShowWindow(handle_, SW_SHOW);
+            SetForegroundWindow(handle_);
         }
         break;
     default:
@@ -185,9 +226,27 @@ void Form::WriteText(TextProperty property, std::string_view text) {
     }
 }
 
+ByteString Form::ReadBytes(ByteStringProperty property) const {
+    return property == ByteStringProperty::Icon ? ByteString::CopyOf(Definition().icon)
+                                                : ByteString{};
+}
+
+void Form::SetIcons() {
+    // The definition's one 16 x 16 image serves for both sizes. The default application icon is
+    // shared and so never owned.
+    largeIcon_ = IconFromBytes(Definition().icon, 16);
+    smallIcon_ = IconFromBytes(Definition().icon, 16);
+    const HICON applicationIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
+    SendMessageA(handle_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(largeIcon_ ? largeIcon_.get() : applicationIcon));
+    SendMessageA(handle_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_.get() : applicationIcon));
+}
+
 void Form::ApplyState(std::int32_t state) {
     switch (state) {
     case 0:
+        LeaveCoveringPlace();
         ShowWindow(handle_, SW_SHOWNORMAL);
         SetForegroundWindow(handle_);
         break;
@@ -195,6 +254,7 @@ void Form::ApplyState(std::int32_t state) {
         if (IsIconic(handle_) || IsZoomed(handle_)) {
             ShowWindow(handle_, SW_RESTORE);
         }
+        LeaveCoveringPlace();
         Centre();
         break;
     case 2:
@@ -206,10 +266,24 @@ void Form::ApplyState(std::int32_t state) {
         if (IsIconic(handle_)) {
             ShowWindow(handle_, SW_RESTORE);
         }
+        if (!coversScreen_) {
+            GetWindowRect(handle_, &normalPlace_);
+            coversScreen_ = true;
+        }
         SetWindowPos(handle_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                      GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_SHOWWINDOW);
         break;
     }
+}
+
+void Form::LeaveCoveringPlace() {
+    if (!coversScreen_) {
+        return;
+    }
+    coversScreen_ = false;
+    SetWindowPos(handle_, nullptr, normalPlace_.left, normalPlace_.top,
+                 normalPlace_.right - normalPlace_.left, normalPlace_.bottom - normalPlace_.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Centre() {
@@ -225,6 +299,60 @@ void Form::Centre() {
     }
 }
 
+Control* Form::ControlHolding(HWND window) const {
+    for (HWND inner = window; inner != nullptr && inner != handle_; inner = GetParent(inner)) {
+        for (const auto& control : controls_) {
+            if (control->Handle() == inner) {
+                return control.get();
+            }
+        }
+    }
+    return nullptr;
+}
+
+void Form::RestoreFocus() {
+    const std::vector<Control*> order = FocusOrder(controls_);
+    if (order.empty()) {
+        return;
+    }
+    const bool remembered = std::find(order.begin(), order.end(), lastFocused_) != order.end();
+    SetFocus((remembered ? lastFocused_ : order.front())->Handle());
+}
+
+void Form::MoveFocus(int steps) {
+    const std::vector<Control*> order = FocusOrder(controls_);
+    if (Control* next = StepThrough(order, ControlHolding(GetFocus()), steps)) {
+        SetFocus(next->Handle());
+    }
+}
+
+bool Form::SelectNeighbourRadio(HWND focused, int steps) {
+    Control* current = ControlHolding(focused);
+    if (current == nullptr || current->Kind() != ControlKind::RadioBox) {
+        return false;
+    }
+    std::vector<Control*> radios = FocusOrder(controls_);
+    std::erase_if(radios,
+                  [](const Control* control) { return control->Kind() != ControlKind::RadioBox; });
+    Control* next = StepThrough(radios, current, steps);
+    if (next == nullptr) {
+        return true;
+    }
+    for (const auto& control : controls_) {
+        if (control->Kind() == ControlKind::RadioBox && control.get() != next) {
+            static_cast<RadioBox&>(*control).SetChecked(false);
+        }
+    }
+    auto& chosen = static_cast<RadioBox&>(*next);
+    chosen.SetChecked(true);
+    const HWND chosenHandle = chosen.Handle();
+    chosen.RaiseClicked(); // its handler may destroy the window, and this object with it
+    if (IsWindow(chosenHandle) && IsWindowVisible(chosenHandle) && IsWindowEnabled(chosenHandle)) {
+        SetFocus(chosenHandle);
+    }
+    return true;
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOVE: {
@@ -234,6 +362,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SIZE: {
         const LRESULT result = DefWindowProcA(handle_, message, wParam, lParam);
+        // A window activated while minimised could not pass the focus on; it does so when it
+        // comes back.
+        if (wParam != SIZE_MINIMIZED && GetActiveWindow() == handle_ &&
+            ControlHolding(GetFocus()) == nullptr) {
+            RestoreFocus();
+        }
         Raise(events::kSizeChanged);
         return result;
     }
@@ -258,6 +392,20 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Raise(events::kWillBeDestroyed);
         return result;
     }
+    case WM_SETFOCUS:
+        // Default processing of an activation gives the window itself the focus.
+        RestoreFocus();
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (Control* control = ControlHolding(reinterpret_cast<HWND>(lParam))) {
+            if (HBRUSH brush = control->PrepareColours(message, reinterpret_cast<HDC>(wParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+        }
+        break;
     case WM_COMMAND:
         for (const auto& control : controls_) {
             if (lParam != 0 && control->Handle() == reinterpret_cast<HWND>(lParam)) {
@@ -268,9 +416,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_LBUTTONDOWN:
         if (Definition().dragMoves) {
-            // Moves the window as if its caption had been grabbed.
+            // Moves the window as if its caption had been grabbed at the point of the press,
+            // from which the platform measures the drag.
+            POINT press{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(handle_, &press);
             ReleaseCapture();
-            SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            SendMessageA(handle_, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(press.x, press.y));
             return 0;
         }
         break;

@@ -32,8 +32,10 @@ class Form : public Control {
     void ShowControls();
     // Shows the window in its recorded state: the last step of loading.
     void ShowLoaded();
+    // Remembered for the next time the window receives the focus.
+    void ControlReceivedFocus(Control& control) { lastFocused_ = &control; }
     // The window's keyboard handling, offered every message of its thread before dispatch;
-    // true when the message was consumed.
+    // true when the message was consumed. The window may be gone when it returns true.
     bool PreTranslate(const MSG& message);
 
     bool Create(HWND parent) override;
@@ -42,6 +44,7 @@ class Form : public Control {
     void WriteInteger(IntegerProperty property, std::int32_t value) override;
     TextValue ReadText(TextProperty property) const override;
     void WriteText(TextProperty property, std::string_view text) override;
+    ByteString ReadBytes(ByteStringProperty property) const override;
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
@@ -49,16 +52,32 @@ class Form : public Control {
   private:
     Form(const WindowDefinition& definition, std::uint32_t identifier);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnDestroyed();
+    void SetIcons();
     void ApplyState(std::int32_t state);
     void Centre();
+    // Leaves the screen-covering place that stands in for maximised, back to the normal place.
+    void LeaveCoveringPlace();
+    // The control whose window is this one or holds it (a combo box's list), or null.
+    Control* ControlHolding(HWND window) const;
+    // Gives the focus back to the control that had it last, when it can still take it, or else
+    // to the first control of the focus order.
+    void RestoreFocus();
+    void MoveFocus(int steps);
+    // Arrow keys on a focused radio button select its neighbour in the focus order; false when
+    // the focus is not on a radio button.
+    bool SelectNeighbourRadio(HWND focused, int steps);
 
-    const WindowDefinition& windowDefinition_;
     std::uint32_t windowIdentifier_;
     std::vector<std::unique_ptr<Control>> controls_; // definition order
     std::int32_t windowState_;
+    // The place to go back to when the window leaves the screen-covering place of state 3.
+    RECT normalPlace_{};
+    bool coversScreen_ = false;
+    Control* lastFocused_ = nullptr;
+    UniqueIcon largeIcon_;
+    UniqueIcon smallIcon_;
     // Declared last: the window, and with it every control window, goes before the controls'
-    // fonts.
+    // fonts and the window's icons.
     UniqueWindow window_;
 };
 

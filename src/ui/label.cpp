@@ -5,10 +5,6 @@
 namespace zbw {
 namespace {
 
-COLORREF BackgroundOf(Colour colour) {
-    return colour == kSystemDefaultColour ? GetSysColor(COLOR_BTNFACE) : colour;
-}
-
 UINT DrawFlagsOf(const ControlDefinition& definition) {
     UINT flags = 0;
     switch (definition.horizontalAlignment) {
@@ -41,9 +37,9 @@ UINT DrawFlagsOf(const ControlDefinition& definition) {
 
 bool Label::Create(HWND parent) {
     const ControlDefinition& definition = Definition();
-    handle_ = CreateWindowExA(0, kLabelClassName, definition.text, WS_CHILD, definition.left,
-                              definition.top, definition.width, definition.height, parent, nullptr,
-                              GetModuleHandleA(nullptr), this);
+    handle_ = CreateWindowExA(0, kLabelClassName, definition.text, WS_CHILD | WS_CLIPSIBLINGS,
+                              definition.left, definition.top, definition.width, definition.height,
+                              parent, nullptr, GetModuleHandleA(nullptr), this);
     return handle_ != nullptr;
 }
 
@@ -67,14 +63,13 @@ void Label::Paint() {
     RECT area;
     GetClientRect(handle_, &area);
     const ControlDefinition& definition = Definition();
-    const COLORREF background = BackgroundOf(definition.backColour);
-    SetBkColor(dc, background);
+    SetBkColor(dc, ColourOf(definition.backColour));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 
     const TextValue caption = WindowText();
     if (!caption.IsAbsent()) {
         const HGDIOBJ previousFont = SelectObject(dc, Font());
-        SetTextColor(dc, definition.textColour);
+        SetTextColor(dc, ColourOf(definition.textColour));
         SetBkMode(dc, TRANSPARENT);
         DrawTextA(dc, caption.CStr(), TextByteLength(caption), &area, DrawFlagsOf(definition));
         SelectObject(dc, previousFont);
@@ -98,6 +93,9 @@ LRESULT CALLBACK Label::WindowProcedure(HWND window, UINT message, WPARAM wParam
         break;
     case WM_ERASEBKGND:
         return 1; // painting fills the whole label
+    case WM_GETFONT:
+        // Lets screen readers and other programs measure the caption as it is drawn.
+        return label != nullptr ? reinterpret_cast<LRESULT>(label->Font()) : 0;
     case WM_NCHITTEST:
         // A press on a label goes to the window underneath, which moves the window.
         return HTTRANSPARENT;

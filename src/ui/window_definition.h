@@ -15,6 +15,7 @@ enum class ControlKind { Window, Label, Button, RadioBox, ComboBox, EditBox, Tim
 using Colour = std::uint32_t;
 inline constexpr Colour kSystemDefaultColour = 0xFF000000;
 inline constexpr Colour kBlack = 0x000000;
+inline constexpr Colour kWhite = 0xFFFFFF;
 
 struct FontDefinition {
     const char* face = "";
