@@ -121,9 +121,9 @@ struct SeenDialog {
 class BrowseForPathTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_NE(disabled_.Handle(), nullptr);
-        ASSERT_NE(other_.Handle(), nullptr);
-        ASSERT_NE(main_.Handle(), nullptr);
+        ASSERT_NE(disabled_.Get(), nullptr);
+        ASSERT_NE(other_.Get(), nullptr);
+        ASSERT_NE(main_.Get(), nullptr);
         EnableWindow(disabled_.Handle(), FALSE);
         SetForegroundWindow(main_.Handle());
         SetActiveWindow(main_.Handle());

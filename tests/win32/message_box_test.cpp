@@ -88,7 +88,7 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         test::LoadedWindow mainWindow(test::TickingWindowDefinition());
-        ASSERT_NE(mainWindow.Handle(), nullptr);
+        ASSERT_NE(mainWindow.Get(), nullptr);
         ASSERT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 
         const SeenBox seen = ShowAndWatch(mainWindow.Handle(), c.message, c.flags, c.title);

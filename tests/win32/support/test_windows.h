@@ -2,8 +2,6 @@
 
 #include "ui/window_definition.h"
 
-#include <windows.h>
-
 namespace zbw::test {
 
 // A top-level window of the program whose timer ticks every 10 ms; each Tick is counted.
