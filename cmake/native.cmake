@@ -6,6 +6,7 @@ target_compile_options(zbw_core PRIVATE ${ZBW_WARNINGS})
 add_executable(unit_tests
   tests/unit/date_time_test.cpp
   tests/unit/icon_file_test.cpp
+  tests/unit/list_test.cpp
   tests/unit/program_icon_test.cpp
   tests/unit/program_texts_test.cpp
   tests/unit/text_value_test.cpp

@@ -13,11 +13,23 @@ else()
                    -Wl,--dynamicbase -Wl,--nxcompat)
 endif()
 
+# The program itself throws and catches nothing, asks no type at run time and runs one thread: it
+# is built without exceptions, run-time type information, unwind tables and guarded statics, which
+# keeps the C++ library's exception runtime, demangler and thread library out of the executable
+# (docs/PERFORMANCE.md). The test programs keep the defaults, which GoogleTest needs.
+if(MSVC)
+  set(ZBW_PRODUCT_OPTIONS /GR-)
+else()
+  set(ZBW_PRODUCT_OPTIONS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+                          -fno-threadsafe-statics)
+endif()
+
 add_library(zbw_program STATIC
   ${ZBW_CORE_SOURCES}
   ${ZBW_SCHEDULER_VALUE_SOURCES}
   ${ZBW_ICON_SOURCES}
   src/core/now_date_time.cpp
+  src/app/allocation.cpp
   src/app/fatal_stop.cpp
   src/app/frame.cpp
   src/app/start_program.cpp
@@ -46,13 +58,13 @@ add_library(zbw_program STATIC
   src/tray/tray_handlers.cpp
   src/tray/tray_icon.cpp)
 target_include_directories(zbw_program PUBLIC src)
-target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS})
+target_compile_options(zbw_program PRIVATE ${ZBW_WARNINGS} ${ZBW_PRODUCT_OPTIONS})
 target_compile_definitions(zbw_program PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(zbw_program PUBLIC user32 gdi32 shell32 ole32 advapi32)
 
 add_executable(zhongbaiwu WIN32 src/app/main.cpp)
 target_link_libraries(zhongbaiwu PRIVATE zbw_program)
-target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS})
+target_compile_options(zhongbaiwu PRIVATE ${ZBW_WARNINGS} ${ZBW_PRODUCT_OPTIONS})
 if(NOT MSVC)
   target_link_options(zhongbaiwu PRIVATE -s)
 endif()

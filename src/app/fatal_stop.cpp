@@ -1,9 +1,8 @@
 #include "app/fatal_stop.h"
 
 #include "app/frame.h"
+#include "core/fixed_text.h"
 #include "core/program_texts.h"
-
-#include <string>
 
 #include <windows.h>
 
@@ -12,19 +11,16 @@ namespace zbw {
 void FatalStop(std::string_view message, std::int32_t code) {
     HoldEventsForGood();
 
-    std::string text = texts::kRuntimeError;
-    text += "\r\n\r\n";
+    // Put together without the heap: the stop may come from memory running out.
+    FixedText<1024> text;
+    text.Append(texts::kRuntimeError).Append("\r\n\r\n");
     if (code != 0) {
-        text += texts::kErrorCodeLabel;
-        text += std::to_string(code);
-        text += "\r\n\r\n";
+        text.Append(texts::kErrorCodeLabel).AppendInteger(code).Append("\r\n\r\n");
     }
     if (!message.empty()) {
-        text += texts::kErrorMessageLabel;
-        text += message;
-        text += "\r\n";
+        text.Append(texts::kErrorMessageLabel).Append(message).Append("\r\n");
     }
-    MessageBoxA(nullptr, text.c_str(), texts::kErrorTitle, MB_ICONHAND);
+    MessageBoxA(nullptr, text.CStr(), texts::kErrorTitle, MB_ICONHAND);
 
     SetEndRoutine(nullptr);
     ExitFrame(-1);

@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/fatal_stop.h"
+#include "core/list.h"
 #include "core/program_texts.h"
 #include "ui/form.h"
 #include "ui/window_classes.h"
@@ -8,8 +9,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
-#include <vector>
+#include <string_view>
 
 #include <ole2.h>
 
@@ -21,12 +21,10 @@ struct FrameState {
     std::int32_t eventHold = 0;
     bool loopEntered = false;
     EndRoutine endRoutine = nullptr;
-    std::vector<std::unique_ptr<Form>> loadedWindows;
-    std::vector<Form*> loadedWindowViews;
+    List<std::unique_ptr<Form>> loadedWindows;
+    List<Form*> loadedWindowViews;
     std::uint32_t nextWindowIdentifier = 1;
     bool oleInitialised = false;
-    std::string executableFolder;
-    std::string executableName;
 };
 
 FrameState frame;
@@ -105,12 +103,10 @@ void InitFrame(std::span<const WindowDefinition* const> definitions) {
     }
     char path[MAX_PATH + 1] = {};
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string_view fullPath(path, length);
-    const std::size_t slash = fullPath.rfind('\\');
+    const std::size_t slash = std::string_view(path, length).rfind('\\');
     if (slash != std::string_view::npos) {
-        frame.executableFolder.assign(fullPath.substr(0, slash + 1));
-        frame.executableName.assign(fullPath.substr(slash + 1));
-        SetCurrentDirectoryA(frame.executableFolder.c_str());
+        path[slash + 1] = '\0'; // the folder, with its closing backslash
+        SetCurrentDirectoryA(path);
     }
     RegisterWindowClasses(); // a class that is missing makes LoadWindow fail, which is reported
     for (const WindowDefinition* definition : definitions) {

@@ -9,4 +9,7 @@ namespace zbw {
 char* AllocateTextStorage(std::size_t byteCount);
 void ReleaseTextStorage(char* bytes) noexcept;
 
+// FatalStop with "分配 %d 字节内存失败!" for an allocation of that many bytes that failed.
+[[noreturn]] void StopForExhaustedMemory(std::size_t byteCount);
+
 } // namespace zbw

@@ -1,18 +1,26 @@
 #include "core/text_value.h"
 
+#include "core/fixed_text.h"
 #include "core/text_storage.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace zbw {
+namespace {
+
+std::string_view BeforeNul(std::string_view bytes) {
+    const std::size_t nul = bytes.find('\0');
+    return nul == std::string_view::npos ? bytes : std::string_view(bytes.data(), nul);
+}
+
+} // namespace
 
 void TextValue::Release::operator()(char* bytes) const noexcept {
     ReleaseTextStorage(bytes);
 }
 
 TextValue TextValue::CopyOf(std::string_view bytes) {
-    bytes = bytes.substr(0, bytes.find('\0'));
+    bytes = BeforeNul(bytes);
     if (bytes.empty()) {
         return {};
     }
@@ -35,7 +43,7 @@ std::int32_t CompareTexts(std::string_view a, std::string_view b) {
 }
 
 std::int32_t TextByteLength(std::string_view text) {
-    return static_cast<std::int32_t>(text.substr(0, text.find('\0')).size());
+    return static_cast<std::int32_t>(BeforeNul(text).size());
 }
 
 TextValue JoinTexts(std::initializer_list<std::string_view> pieces) {
@@ -55,9 +63,7 @@ TextValue JoinTexts(std::initializer_list<std::string_view> pieces) {
 }
 
 TextValue IntegerToText(std::int32_t value) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%d", static_cast<int>(value));
-    return TextValue::CopyOf(digits);
+    return TextValue::CopyOf(FixedText<11>().AppendInteger(value).View());
 }
 
 } // namespace zbw

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include "core/list.h"
 
 #include <windows.h>
 
@@ -27,7 +27,7 @@ class ModalScope {
 
     HWND savedActive_ = nullptr;
     HWND savedForeground_ = nullptr;
-    std::vector<DisabledWindow> disabled_;
+    List<DisabledWindow> disabled_;
 };
 
 } // namespace zbw

@@ -1,7 +1,6 @@
 #include "ui/combo_box.h"
 
 #include <algorithm>
-#include <string>
 
 namespace zbw {
 
@@ -84,10 +83,9 @@ TextValue ComboBox::EntryText(std::int32_t index) const {
     if (length == CB_ERR || length <= 0) {
         return {};
     }
-    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
-    const LRESULT copied =
-        SendMessageA(handle_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-    return TextValue::CopyOf(std::string_view(entry.data(), copied > 0 ? copied : 0));
+    return TextValue::Filled(static_cast<std::size_t>(length), [&](char* bytes) {
+        return SendMessageA(handle_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(bytes));
+    });
 }
 
 void ComboBox::Select(std::int32_t index) {

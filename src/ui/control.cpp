@@ -3,8 +3,6 @@
 #include "app/frame.h"
 #include "ui/form.h"
 
-#include <string>
-
 namespace zbw {
 
 Control::Control(Form& window, const ControlDefinition& definition, std::uint32_t identifier)
@@ -90,9 +88,9 @@ TextValue Control::WindowText() const {
     if (length <= 0) {
         return {};
     }
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(handle_, text.data(), length + 1);
-    return TextValue::CopyOf(std::string_view(text.data(), copied > 0 ? copied : 0));
+    return TextValue::Filled(static_cast<std::size_t>(length), [&](char* bytes) {
+        return GetWindowTextA(handle_, bytes, length + 1);
+    });
 }
 
 bool SubclassedControl::CreateStandard(HWND parent, const char* className, DWORD style,

@@ -4,8 +4,8 @@
 
 namespace zbw {
 
-std::vector<Control*> FocusOrder(std::span<const std::unique_ptr<Control>> controls) {
-    std::vector<Control*> order;
+List<Control*> FocusOrder(std::span<const std::unique_ptr<Control>> controls) {
+    List<Control*> order;
     for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
         const Control& candidate = **control;
         if (candidate.Definition().inFocusOrder &&

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "core/list.h"
 #include "ui/control.h"
 
 #include <memory>
 #include <span>
-#include <vector>
 
 namespace zbw {
 
 // The controls that take part in the focus order now: visible, enabled and marked in their
 // definition; sorted by focus-order number, equal numbers in reverse definition order.
-std::vector<Control*> FocusOrder(std::span<const std::unique_ptr<Control>> controls);
+List<Control*> FocusOrder(std::span<const std::unique_ptr<Control>> controls);
 
 // The control `steps` places after `from` in the order (before it when negative), wrapping around.
 // From a control outside the order, forward steps start at the first and backward steps at the

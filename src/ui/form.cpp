@@ -312,7 +312,7 @@ Control* Form::ControlHolding(HWND window) const {
 }
 
 void Form::RestoreFocus() {
-    const std::vector<Control*> order = FocusOrder(controls_);
+    const List<Control*> order = FocusOrder(controls_);
     if (order.empty()) {
         return;
     }
@@ -321,7 +321,7 @@ void Form::RestoreFocus() {
 }
 
 void Form::MoveFocus(int steps) {
-    const std::vector<Control*> order = FocusOrder(controls_);
+    const List<Control*> order = FocusOrder(controls_);
     if (Control* next = StepThrough(order, ControlHolding(GetFocus()), steps)) {
         SetFocus(next->Handle());
     }
@@ -332,9 +332,9 @@ bool Form::SelectNeighbourRadio(HWND focused, int steps) {
     if (current == nullptr || current->Kind() != ControlKind::RadioBox) {
         return false;
     }
-    std::vector<Control*> radios = FocusOrder(controls_);
-    std::erase_if(radios,
-                  [](const Control* control) { return control->Kind() != ControlKind::RadioBox; });
+    List<Control*> radios = FocusOrder(controls_);
+    erase_if(radios,
+             [](const Control* control) { return control->Kind() != ControlKind::RadioBox; });
     Control* next = StepThrough(radios, current, steps);
     if (next == nullptr) {
         return true;

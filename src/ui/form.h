@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/list.h"
 #include "ui/control.h"
 #include "ui/handles.h"
 
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <vector>
 
 #include <windows.h>
 
@@ -68,7 +68,7 @@ class Form : public Control {
     bool SelectNeighbourRadio(HWND focused, int steps);
 
     std::uint32_t windowIdentifier_;
-    std::vector<std::unique_ptr<Control>> controls_; // definition order
+    List<std::unique_ptr<Control>> controls_; // definition order
     std::int32_t windowState_;
     // The place to go back to when the window leaves the screen-covering place of state 3.
     RECT normalPlace_{};

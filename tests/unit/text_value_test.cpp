@@ -1,3 +1,4 @@
+#include "core/fixed_text.h"
 #include "core/text_storage.h"
 #include "core/text_value.h"
 
@@ -74,6 +75,38 @@ TEST(IntegerToText, SignedDecimalWithoutLeadingZeros) {
         EXPECT_FALSE(formed.IsAbsent());
         EXPECT_EQ(formed.View(), text);
     }
+}
+
+TEST(TextValueFilled, EndsAtTheFirstNulOrTheWrittenCount) {
+    struct Case {
+        std::string_view written; // what the filler writes
+        int reported;             // the count it returns
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"12:30", 5, "12:30"},
+        {"12:30", 2, "12"},                       // fewer reported than written: the count wins
+        {std::string_view("ab\0cd", 5), 5, "ab"}, // an inner NUL ends the text
+        {"abcde", 9, "abcde"},                    // more reported than the room: cut at the room
+        {"", 0, ""},
+        {"x", -1, ""}, // a failure code writes nothing
+    };
+    for (const Case& c : cases) {
+        const TextValue text = TextValue::Filled(5, [&](char* bytes) {
+            c.written.copy(bytes, c.written.size());
+            return c.reported;
+        });
+        EXPECT_EQ(text.View(), c.expected) << c.written;
+        EXPECT_EQ(text.IsAbsent(), c.expected.empty()) << c.written;
+    }
+}
+
+TEST(FixedText, CutsWhatDoesNotFitAndFillsInTheInteger) {
+    EXPECT_EQ(FixedText<8>().Append("abcd").Append("efghij").View(), "abcdefgh");
+    EXPECT_EQ(FixedText<8>().Append("abcdefgh").AppendInteger(5).View(), "abcdefgh");
+    EXPECT_EQ(FixedText<32>().AppendFormatted("<%d>", -42).View(), "<-42>");
+    EXPECT_EQ(FixedText<32>().AppendFormatted("none", 42).View(), "none");
+    EXPECT_STREQ(FixedText<4>().Append("abcdef").CStr(), "abcd");
 }
 
 TEST(TextStorage, FailedAllocationStopsTheProgramWithTheByteCount) {
