@@ -98,6 +98,8 @@ TEST(FrameLifecycle, UnrecoverableErrorsStopWithTheirMessage) {
     const std::pair<const char*, std::string> cases[] = {
         {"allocation-fails", "\xB7\xD6\xC5\xE4 2147483632 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7"
                              "\xB0\xDC!"}, // 分配 2147483632 字节内存失败!
+        {"object-allocation-fails", "\xB7\xD6\xC5\xE4 2147483632 \xD7\xD6\xBD\xDA\xC4\xDA\xB4"
+                                    "\xE6\xCA\xA7\xB0\xDC!"}, // the same for an object
         {"malformed-definition", "\xD4\xD8\xC8\xEB\xB4\xB0\xBF\xDA\xC4\xA3\xB0\xE5\xCA\xFD\xBE\xDD"
                                  "\xB6\xCE\xB3\xF6\xB4\xED!"}, // 载入窗口模板数据段出错!
         {"raise-unknown-window", "\xCE\xB4\xD5\xD2\xB5\xBD\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4"

@@ -9,6 +9,7 @@
 #include "ui/window_definition.h"
 
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include <windows.h>
@@ -112,6 +113,10 @@ int Run(std::string_view scenario) {
     }
     if (scenario == "allocation-fails") {
         AllocateTextStorage(0x7FFFFFF0);
+    }
+    if (scenario == "object-allocation-fails") {
+        const auto block = std::make_unique<char[]>(0x7FFFFFF0);
+        Log(block.get());
     }
     if (scenario.starts_with("raise-")) {
         EventRecord record;
