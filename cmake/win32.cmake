@@ -74,6 +74,7 @@ endif()
 add_library(zbw_win32_test_support STATIC
   tests/win32/support/child_process.cpp
   tests/win32/support/dialogs.cpp
+  tests/win32/support/footprint.cpp
   tests/win32/support/frame_environment.cpp
   tests/win32/support/keyboard.cpp
   tests/win32/support/loaded_window.cpp
