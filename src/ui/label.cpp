@@ -41,11 +41,12 @@ bool Label::Create(HWND parent) {
     handle_ = CreateWindowExA(0, kLabelClassName, definition.text, WS_CHILD | WS_CLIPSIBLINGS,
                               definition.left, definition.top, definition.width, definition.height,
                               parent, nullptr, GetModuleHandleA(nullptr), this);
+    caption_ = TextValue::CopyOf(definition.text != nullptr ? definition.text : "");
     return handle_ != nullptr;
 }
 
 TextValue Label::ReadText(TextProperty property) const {
-    return property == TextProperty::Caption ? WindowText() : TextValue{};
+    return property == TextProperty::Caption ? TextValue::CopyOf(caption_) : TextValue{};
 }
 
 void Label::WriteText(TextProperty property, std::string_view text) {
@@ -53,6 +54,11 @@ void Label::WriteText(TextProperty property, std::string_view text) {
         return;
     }
     const TextValue caption = TextValue::CopyOf(text);
+    if (CompareTexts(caption, caption_) == 0) {
+        // The label shows this caption already; the clock writes its three every second, and
+        // mostly only the seconds change.
+        return;
+    }
     SetWindowTextA(handle_, caption.CStr());
     InvalidateRect(handle_, nullptr, FALSE);
     UpdateWindow(handle_);
@@ -67,12 +73,11 @@ void Label::Paint() {
     SetBkColor(dc, ColourOf(definition.backColour));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 
-    const TextValue caption = WindowText();
-    if (!caption.IsAbsent()) {
+    if (!caption_.IsAbsent()) {
         const HGDIOBJ previousFont = SelectObject(dc, Font());
         SetTextColor(dc, ColourOf(definition.textColour));
         SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, caption.CStr(), TextByteLength(caption), &area, DrawFlagsOf(definition));
+        DrawTextA(dc, caption_.CStr(), TextByteLength(caption_), &area, DrawFlagsOf(definition));
         SelectObject(dc, previousFont);
     }
     EndPaint(handle_, &paint);
@@ -85,6 +90,12 @@ LRESULT CALLBACK Label::WindowProcedure(HWND window, UINT message, WPARAM wParam
         if (label != nullptr) {
             label->Paint();
             return 0;
+        }
+        break;
+    case WM_SETTEXT:
+        if (label != nullptr) {
+            label->caption_ =
+                TextValue::CopyOf(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
         }
         break;
     case WM_ERASEBKGND:

@@ -5,7 +5,8 @@
 namespace zbw {
 
 // Static text painted by the program itself. The caption is also the window text, so that screen
-// readers read it as they read the platform's own controls.
+// readers read it as they read the platform's own controls; the label keeps a copy of its own,
+// which every WM_SETTEXT renews, so that reading and painting it ask the platform nothing.
 class Label : public Control {
   public:
     using Control::Control;
@@ -19,6 +20,8 @@ class Label : public Control {
 
   private:
     void Paint();
+
+    TextValue caption_;
 };
 
 } // namespace zbw
