@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test fuzz tidy clean
+.PHONY: all deps build native win32 fuzz-build prefix run test soak bench fuzz tidy clean
 
 all: build
 
@@ -37,6 +37,14 @@ test: build prefix
 	cd $(BUILD)/native && ctest --output-on-failure
 	cd $(BUILD)/fuzz && ctest --output-on-failure
 	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2
+
+# The endurance rounds in their full counts (the test runs a short form).
+soak: win32 prefix
+	cd $(BUILD)/win32 && ZBW_SOAK=1 $(XVFB) ../../tools/wine-run.sh endurance_test.exe
+
+# The figures of docs/PERFORMANCE.md: size, start-up, the cost of a tick, private memory.
+bench: win32 prefix
+	bash tools/bench.sh
 
 # A longer fuzzing run than the test's: FUZZ_SECONDS per target.
 FUZZ_SECONDS := 300

@@ -96,3 +96,4 @@ function(zbw_win32_test name)
 endfunction()
 
 add_subdirectory(tests/win32)
+add_subdirectory(tests/bench)

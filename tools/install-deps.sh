@@ -7,6 +7,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64
   wine wine32:i386 wine64
   xvfb xauth xdotool imagemagick x11-utils fonts-wqy-zenhei locales
+  valgrind
 )
 
 as_root() {
