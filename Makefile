@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test fuzz clean
+.PHONY: all deps build native win32 fuzz-build prefix run test e2e fuzz clean
 
 all: build
 
@@ -36,7 +36,12 @@ run: win32 prefix
 test: build prefix
 	cd $(BUILD)/native && ctest --output-on-failure
 	cd $(BUILD)/fuzz && ctest --output-on-failure
-	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2
+	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2 -LE e2e
+	cd $(BUILD)/win32 && ctest --output-on-failure -j 2 -L e2e
+
+# The end-to-end scenarios alone; each starts a display of its own.
+e2e: win32 prefix
+	cd $(BUILD)/win32 && ctest --output-on-failure -j 2 -L e2e
 
 # A longer fuzzing run than the test's: FUZZ_SECONDS per target.
 FUZZ_SECONDS := 300
