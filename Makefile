@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test e2e fuzz clean
+.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist fuzz clean
 
 all: build
 
@@ -42,6 +42,11 @@ test: build prefix
 # The end-to-end scenarios alone; each starts a display of its own.
 e2e: win32 prefix
 	cd $(BUILD)/win32 && ctest --output-on-failure -j 2 -L e2e
+
+# The zip for Windows users: build/dist/zhongbaiwu-VERSION-win32.zip.
+dist: win32
+	cmake -S . -B $(BUILD)/win32 -DZBW_DIST_DIR=$(CURDIR)/$(BUILD)/dist >/dev/null
+	cmake --build $(BUILD)/win32 --target dist
 
 # A longer fuzzing run than the test's: FUZZ_SECONDS per target.
 FUZZ_SECONDS := 300
