@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist fuzz clean
+.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist screenshot fuzz clean
 
 all: build
 
@@ -47,6 +47,10 @@ e2e: win32 prefix
 dist: win32
 	cmake -S . -B $(BUILD)/win32 -DZBW_DIST_DIR=$(CURDIR)/$(BUILD)/dist >/dev/null
 	cmake --build $(BUILD)/win32 --target dist
+
+# The README's picture of the window, made as the end-to-end tests see it.
+screenshot: win32 prefix
+	@bash tools/screenshot.sh docs/screenshot.png
 
 # A longer fuzzing run than the test's: FUZZ_SECONDS per target.
 FUZZ_SECONDS := 300
