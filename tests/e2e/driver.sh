@@ -98,16 +98,17 @@ e2e_begin() {
 
 windows_exe() { zbw_wine "$build_dir/$1" "${@:2}"; }
 
-# Starts the program as a double click would, and waits for its window.
+# Starts the program as a double click would, and waits for its window to be shown and active.
 start_program() {
     env LC_ALL=zh_CN.UTF-8 wine "$build_dir/zhongbaiwu.exe" >"$work/program.log" 2>&1 &
     program_pid=$!
     program_started_ms=$(now_ms)
-    wait_for "the window titled $PROGRAM_TITLE to appear" 30 main_window_shown
+    wait_for "the window titled $PROGRAM_TITLE to appear, active" 30 main_window_active
     note "the window appeared after $(($(now_ms) - program_started_ms)) ms"
 }
 
 program_running() { kill -0 "$program_pid" 2>/dev/null; }
+program_ended() { ! program_running; }
 
 # read_window TITLE: what window_texts.exe reports of the windows with that title (false when
 # there is none), kept in $report; the last report on the main window is kept in $main_report too.
@@ -129,6 +130,7 @@ control_field() {
 }
 
 main_window_shown() { read_window "$PROGRAM_TITLE" && [ "$(window_field 6)" = 1 ]; }
+main_window_active() { main_window_shown && [ "$(window_field 8)" = 1 ]; }
 
 # The text a control of the main window shows now.
 main_text() { read_window "$PROGRAM_TITLE" && control_field "$1" 13; }

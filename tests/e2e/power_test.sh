@@ -16,7 +16,6 @@ chosen() { read_window "$PROGRAM_TITLE" && [ "$(control_field "$choice" 10)" = 1
 wait_for "the choice to be checked" 5 chosen
 arm_ahead 12 "$ending"
 
-program_ended() { ! program_running; }
 wait_for "the $2 to end the program" 20 program_ended
 ended_ms=$(now_ms)
 after=$((ended_ms - armed_ms))
