@@ -9,7 +9,6 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/main_window_definition.h"
-#include "ui/program_icon.h"
 #include "ui/window_definition.h"
 
 #include <gtest/gtest.h>
@@ -202,7 +201,8 @@ TEST_F(MainWindowTray, ReleasingAButtonOnTheIconOrDoubleClickingItRestoresTheWin
         if (c.throughNotificationArea) {
             test::ActOnNotificationIcon(icons[0], c.mouseMessage);
         } else {
-            SendMessageA(window_.Handle(), kTrayCallbackMessage, 0, c.mouseMessage);
+            SendMessageA(window_.Handle(), kTrayCallbackMessage, 0,
+                         static_cast<LPARAM>(c.mouseMessage));
         }
         ASSERT_TRUE(test::PumpUntil([&] { return IsWindowVisible(window_.Handle()); }));
         ExpectShownNormalAndActive();
@@ -282,9 +282,10 @@ TEST_F(MainWindowTray, ClosingWhileHiddenRemovesTheIconAndDestroysEveryHandleOnc
 }
 
 TEST_F(MainWindowTray, ANewNotificationAreaGetsTheIconAgainWhileTheWindowIsHidden) {
-    // While the window is shown there is no icon to add.
+    // While the window is shown there is no icon to add. A message posted to this thread's own
+    // window waits in its queue as soon as the post returns.
     PostMessageA(HWND_BROADCAST, TaskbarCreatedMessage(), 0, 0);
-    test::PumpFor(100ms);
+    test::PumpMessages();
     EXPECT_TRUE(IconsShown(0).empty());
 
     Minimise();
