@@ -3,7 +3,7 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist screenshot fuzz clean
+.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist screenshot fuzz tidy clean
 
 all: build
 
@@ -58,6 +58,10 @@ fuzz: fuzz-build
 	$(BUILD)/fuzz/icon_file_fuzz -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=1024 \
 	  -print_final_stats=1 -artifact_prefix=$(BUILD)/fuzz/artifacts/ \
 	  $(BUILD)/fuzz/corpus/icon_file tests/fuzz/corpus/icon_file
+
+# clang-tidy's bug-prone and performance checks over the program's sources.
+tidy: win32
+	bash tools/tidy.sh
 
 clean:
 	rm -rf $(BUILD)

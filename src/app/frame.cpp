@@ -86,21 +86,6 @@ bool DefinitionValid(const WindowDefinition& definition) {
     return true;
 }
 
-// Offers the message to the keyboard handling of the window it is addressed to, found up through
-// its parents, and dispatches it unless that consumed it.
-void Dispatch(const MSG& message) {
-    for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
-        if (Form* form = FindLoadedWindow(window)) {
-            if (form->PreTranslate(message)) {
-                return;
-            }
-            break;
-        }
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-}
-
 // Dispatches what waits in the queue, leaving a waiting quit request where it is.
 void DispatchWaitingMessages() {
     MSG message;
@@ -108,7 +93,7 @@ void DispatchWaitingMessages() {
         if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             break;
         }
-        Dispatch(message);
+        DispatchLoopMessage(message);
     }
 }
 
@@ -174,7 +159,7 @@ void RunMessageLoop() {
     }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        Dispatch(message);
+        DispatchLoopMessage(message);
     }
 }
 
@@ -247,6 +232,19 @@ void ForgetWindow(Form& form) {
     if (frame.loadedWindows.empty() && frame.loopEntered) {
         PostQuitMessage(0);
     }
+}
+
+void DispatchLoopMessage(const MSG& message) {
+    for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
+        if (Form* form = FindLoadedWindow(window)) {
+            if (form->PreTranslate(message)) {
+                return;
+            }
+            break;
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
 }
 
 void HoldEventsForGood() {

@@ -38,6 +38,10 @@ Form* FindLoadedWindow(HWND handle);
 std::span<Form* const> LoadedWindows();
 void ForgetWindow(Form& form);
 
+// One step of the message loop: offers the message to the keyboard handling of the window it is
+// addressed to, found up through its parents, and dispatches it unless that consumed it.
+void DispatchLoopMessage(const MSG& message);
+
 // Raises the event hold for good; FatalStop and ExitFrame use it.
 void HoldEventsForGood();
 

@@ -3,7 +3,6 @@
 #include "system/modal_scope.h"
 
 #include <memory>
-#include <type_traits>
 
 #include <windows.h>
 

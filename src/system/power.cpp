@@ -26,10 +26,10 @@ bool IsNtPlatform() {
 
 } // namespace
 
+// GetVersionExA is deprecated, but the platform id is all that it is asked for.
 #ifdef _MSC_VER
 #pragma warning(push)
-#pragma warning(                                                                                   \
-    disable : 4996) // GetVersionExA is deprecated, but the platform id is all it is asked
+#pragma warning(disable : 4996)
 #endif
 PowerApi RealPowerApi() {
     return {GetVersionExA,         OpenProcessToken, LookupPrivilegeValueA,

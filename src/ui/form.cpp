@@ -5,6 +5,8 @@
 #include "app/frame.h"
 #include "core/program_texts.h"
 #include "tray/icon_from_bytes.h"
+#include "tray/set_tray_icon.h"
+#include "tray/tray_event_kind.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit_box.h"
@@ -13,8 +15,10 @@
 #include "ui/radio_box.h"
 #include "ui/timer.h"
 #include "ui/window_classes.h"
+#include "ui/window_object.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <windowsx.h>
 
@@ -390,8 +394,19 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: {
         const LRESULT result = DefWindowProcA(handle_, message, wParam, lParam);
         Raise(events::kWillBeDestroyed);
+        // No icon may outlive its window, whatever the handlers did.
+        if (IsWindow(handle_)) {
+            SetTrayIcon(*this, {}, std::nullopt);
+        }
         return result;
     }
+    case kTrayCallbackMessage:
+        // Raised while the window is hidden too: the icon is then the only way back to it.
+        if (const std::int32_t kind = TrayEventKind(lParam); kind != 0) {
+            const std::int32_t arguments[] = {kind};
+            Raise(events::kTrayEvent, arguments);
+        }
+        return 0;
     case WM_SETFOCUS:
         // Default processing of an activation gives the window itself the focus.
         RestoreFocus();
@@ -426,20 +441,24 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     default:
+        if (message == TaskbarCreatedMessage()) {
+            // The shell has made its notification area anew and forgotten the icons shown before;
+            // a window hidden in it would otherwise have no way back.
+            trayIcon_.AddAgain();
+            return 0;
+        }
         break;
     }
     return DefWindowProcA(handle_, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* form = WindowObject<Form>(window, message, lParam);
     if (form == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (message == WM_NCCREATE) {
+        form->handle_ = window;
     }
     if (message == WM_NCDESTROY) {
         // The user or the program destroyed the window: the frame forgets it, and this object goes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tray/tray_icon.h"
 #include "ui/control.h"
 #include "ui/handles.h"
 
@@ -37,6 +38,9 @@ class Form : public Control {
     // The window's keyboard handling, offered every message of its thread before dispatch;
     // true when the message was consumed. The window may be gone when it returns true.
     bool PreTranslate(const MSG& message);
+    // The window's own icon in the notification area; SetTrayIcon changes it.
+    TrayIcon& Tray() { return trayIcon_; }
+    const TrayIcon& Tray() const { return trayIcon_; }
 
     bool Create(HWND parent) override;
     bool RaisesEvents() const override { return true; }
@@ -76,6 +80,7 @@ class Form : public Control {
     Control* lastFocused_ = nullptr;
     UniqueIcon largeIcon_;
     UniqueIcon smallIcon_;
+    TrayIcon trayIcon_;
     // Declared last: the window, and with it every control window, goes before the controls'
     // fonts and the window's icons.
     UniqueWindow window_;

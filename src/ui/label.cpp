@@ -1,6 +1,7 @@
 #include "ui/label.h"
 
 #include "ui/window_classes.h"
+#include "ui/window_object.h"
 
 namespace zbw {
 namespace {
@@ -78,12 +79,7 @@ void Label::Paint() {
 }
 
 LRESULT CALLBACK Label::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* label = reinterpret_cast<Label*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* label = WindowObject<Label>(window, message, lParam);
     switch (message) {
     case WM_PAINT:
         if (label != nullptr) {

@@ -2,6 +2,7 @@
 
 #include "app/event_record.h"
 #include "ui/window_classes.h"
+#include "ui/window_object.h"
 
 namespace zbw {
 
@@ -65,12 +66,7 @@ void Timer::Stop() {
 }
 
 LRESULT CALLBACK Timer::WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* timer = reinterpret_cast<Timer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* timer = WindowObject<Timer>(window, message, lParam);
     if (timer == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -2,6 +2,7 @@
 
 #include "support/child_process.h"
 #include "support/dialogs.h"
+#include "support/loaded_window.h"
 #include "support/message_pump.h"
 #include "support/test_windows.h"
 
@@ -120,9 +121,9 @@ struct SeenDialog {
 class BrowseForPathTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_NE(disabled_.Handle(), nullptr);
-        ASSERT_NE(other_.Handle(), nullptr);
-        ASSERT_NE(main_.Handle(), nullptr);
+        ASSERT_NE(disabled_.Get(), nullptr);
+        ASSERT_NE(other_.Get(), nullptr);
+        ASSERT_NE(main_.Get(), nullptr);
         EnableWindow(disabled_.Handle(), FALSE);
         SetForegroundWindow(main_.Handle());
         SetActiveWindow(main_.Handle());
@@ -170,9 +171,9 @@ class BrowseForPathTest : public ::testing::Test {
     }
 
     static constexpr char kFileName[] = "browse_target.txt";
-    test::LoadedTestWindow disabled_{test::PlainWindowDefinition()};
-    test::LoadedTestWindow other_{test::PlainWindowDefinition()};
-    test::LoadedTestWindow main_{test::TickingWindowDefinition()};
+    test::LoadedWindow disabled_{test::PlainWindowDefinition()};
+    test::LoadedWindow other_{test::PlainWindowDefinition()};
+    test::LoadedWindow main_{test::TickingWindowDefinition()};
     std::string file_;
     SeenDialog seen_;
 };

@@ -3,6 +3,7 @@
 #include "core/program_texts.h"
 #include "support/child_process.h"
 #include "support/dialogs.h"
+#include "support/loaded_window.h"
 #include "support/test_windows.h"
 
 #include <gtest/gtest.h>
@@ -86,8 +87,8 @@ TEST(ShowMessageBox, ShowsTextTitleAndIconModalToTheThreadWhileTimersTick) {
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        test::LoadedTestWindow mainWindow(test::TickingWindowDefinition());
-        ASSERT_NE(mainWindow.Handle(), nullptr);
+        test::LoadedWindow mainWindow(test::TickingWindowDefinition());
+        ASSERT_NE(mainWindow.Get(), nullptr);
         ASSERT_TRUE(IsWindowEnabled(mainWindow.Handle()));
 
         const SeenBox seen = ShowAndWatch(mainWindow.Handle(), c.message, c.flags, c.title);

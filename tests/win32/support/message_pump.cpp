@@ -1,32 +1,14 @@
 #include "support/message_pump.h"
 
 #include "app/frame.h"
-#include "ui/form.h"
 
 #include <windows.h>
 
 namespace zbw::test {
-namespace {
-
-void DispatchOne(const MSG& message) {
-    for (HWND window = message.hwnd; window != nullptr; window = GetParent(window)) {
-        if (Form* form = FindLoadedWindow(window)) {
-            if (form->PreTranslate(message)) {
-                return;
-            }
-            break;
-        }
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-}
-
-} // namespace
-
 void PumpMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchOne(message);
+        DispatchLoopMessage(message);
     }
 }
 

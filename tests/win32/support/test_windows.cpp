@@ -1,7 +1,6 @@
 #include "support/test_windows.h"
 
 #include "app/event_record.h"
-#include "app/frame.h"
 #include "ui/form.h"
 
 #include <atomic>
@@ -57,18 +56,6 @@ int TickCount() {
 
 const WindowDefinition& PlainWindowDefinition() {
     return kPlainWindow;
-}
-
-LoadedTestWindow::LoadedTestWindow(const WindowDefinition& definition) {
-    if (LoadWindow(definition) && !LoadedWindows().empty()) {
-        handle_ = LoadedWindows().back()->Handle();
-    }
-}
-
-LoadedTestWindow::~LoadedTestWindow() {
-    if (handle_ != nullptr && IsWindow(handle_)) {
-        DestroyWindow(handle_);
-    }
 }
 
 } // namespace zbw::test
