@@ -91,6 +91,7 @@ e2e_begin() {
     mkdir -p "$work"
     export WINEPREFIX="$work/prefix"
     trap e2e_end EXIT
+    trap 'exit 1' INT TERM # so that a scenario stopped from outside still cleans up
     copy_prefix "$shared_prefix" "$WINEPREFIX"
     start_display
     note "$name: prefix $WINEPREFIX, display $DISPLAY"
