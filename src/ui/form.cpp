@@ -57,7 +57,7 @@ std::int32_t ClampState(std::int32_t state) {
 
 } // namespace
 
-Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
+Form::Form(BuildKey /*key*/, const WindowDefinition& definition, std::uint32_t identifier)
     : Control(*this, definition.window, kWindowItself), windowIdentifier_(identifier),
       windowState_(ClampState(definition.window.windowState)) {}
 
@@ -70,7 +70,7 @@ Form::~Form() {
 }
 
 std::unique_ptr<Form> Form::Build(const WindowDefinition& definition, std::uint32_t identifier) {
-    std::unique_ptr<Form> form(new Form(definition, identifier));
+    auto form = std::make_unique<Form>(BuildKey{}, definition, identifier);
     if (!form->Create(nullptr)) {
         return nullptr;
     }

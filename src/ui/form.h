@@ -15,7 +15,13 @@ namespace zbw {
 
 // A top-level window built from its definition: the window itself (control 0) and its controls.
 class Form : public Control {
+    // Only Build makes a Form: a window exists whole or not at all.
+    struct BuildKey {
+        explicit BuildKey() = default;
+    };
+
   public:
+    Form(BuildKey key, const WindowDefinition& definition, std::uint32_t identifier);
     // Builds the window and its controls hidden, as the definition gives them; null when the
     // window or a control cannot be created.
     static std::unique_ptr<Form> Build(const WindowDefinition& definition,
@@ -54,7 +60,6 @@ class Form : public Control {
                                             LPARAM lParam);
 
   private:
-    Form(const WindowDefinition& definition, std::uint32_t identifier);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void SetIcons();
     void ApplyState(std::int32_t state);
