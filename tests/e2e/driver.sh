@@ -20,6 +20,9 @@ readonly HOUR_LIST="137 48" MINUTE_LIST="191 48" SECOND_LIST="245 48"
 readonly SHUT_DOWN="89 80" RESTART="136 80" RUN_PROGRAM="183 80" SET_BUTTON="259 80"
 readonly PATH_BOX="26 131" CONFIRMATION="30 160"
 
+# Colours of the program's icon as the screen shows it: the tile and the clock face.
+readonly ICON_TILE="#1E78D2" ICON_FACE="#FF8C1A"
+
 note() { echo "[$(date +%H:%M:%S.%3N)] $*"; }
 
 fail() {
@@ -108,6 +111,13 @@ start_program() {
     note "the window appeared after $(($(now_ms) - program_started_ms)) ms"
 }
 
+# Keeps the virtual desktop, and so its notification area, on the screen after the program ends.
+keep_desktop() {
+    windows_exe desktop_keeper.exe >/dev/null 2>&1 &
+    keeper_up() { read_window "desktop keeper"; }
+    wait_for "the desktop keeper to start" 10 keeper_up
+}
+
 program_running() { kill -0 "$program_pid" 2>/dev/null; }
 program_ended() { ! program_running; }
 
@@ -119,7 +129,7 @@ read_window() {
 }
 
 # window_field N: field N of the first window line (2 left, 3 top, 4 right, 5 bottom, 6 visible,
-# 7 minimised, 8 active, 9 title).
+# 7 minimised, 8 active, 9 and 10 the middle of the minimise button, 11 title).
 window_field() { awk -F'\t' -v n="$1" '$1 == "window" { print $n; exit }' <<<"$report"; }
 
 # control_field "X Y" N: field N of the control at that place (4 screen x, 5 screen y, 6 width,
@@ -211,3 +221,32 @@ screenshot() {
     import -window root "$file"
     echo "$file"
 }
+
+# Finds the program's icon in the notification area, at the bottom right of the screen, by its
+# colours in a screenshot; sets $icon_x and $icon_y to its middle. False when it shows none.
+notification_icon_shown() {
+    local width=240 height=32 left top place
+    left=$((SCREEN_WIDTH - width)) top=$((SCREEN_HEIGHT - height))
+    place=$(convert "$(screenshot notification-area)" -crop "${width}x${height}+$left+$top" \
+        +repage txt:- | awk -v left=$left -v top=$top -v tile=$ICON_TILE -v face=$ICON_FACE '
+            toupper($3) == tile || toupper($3) == face {
+                split($1, at, /[,:]/)
+                x += at[1]; y += at[2]; n++
+            }
+            END { if (n >= 100) print left + int(x / n), top + int(y / n); else exit 1 }') ||
+        return 1
+    read -r icon_x icon_y <<<"$place"
+}
+
+# Minimises the main window with the title bar's button and waits until it has gone into the
+# notification area: hidden, and the icon there.
+minimise_to_tray() {
+    read_window "$PROGRAM_TITLE"
+    [ "$(window_field 9)" -ge 0 ] || fail "the window shows no minimise button"
+    xdotool mousemove "$(window_field 9)" "$(window_field 10)" click 1
+    window_hidden() { read_window "$PROGRAM_TITLE" && [ "$(window_field 6)" = 0 ]; }
+    wait_for "the window to disappear" 5 window_hidden
+    wait_for "the icon to appear in the notification area" 5 notification_icon_shown
+}
+
+notification_icon_gone() { ! notification_icon_shown; }

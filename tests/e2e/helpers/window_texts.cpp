@@ -6,12 +6,14 @@
 //
 // prints one tab-separated line per window and per direct child control, in UTF-8:
 //
-//   window   LEFT TOP RIGHT BOTTOM VISIBLE MINIMISED ACTIVE TITLE
+//   window   LEFT TOP RIGHT BOTTOM VISIBLE MINIMISED ACTIVE MINIMISE_X MINIMISE_Y TITLE
 //   control  X Y SCREEN_X SCREEN_Y WIDTH HEIGHT CLASS ENABLED CHECKED DROPPED FOCUSED TEXT
 //
-// X and Y are the control's place in the window's client area, as the window's definition gives
-// it; SCREEN_X and SCREEN_Y where it is on the screen. The texts come from WM_GETTEXT, which a
-// drop-down list answers with its selected entry. The exit code is 1 when no window has the title.
+// MINIMISE_X and MINIMISE_Y are the middle of the title bar's minimise button on the screen (-1
+// when the window shows none). X and Y are the control's place in the window's client area, as
+// the window's definition gives it; SCREEN_X and SCREEN_Y where it is on the screen. The texts come
+// from WM_GETTEXT, which a drop-down list answers with its selected entry. The exit code is 1 when
+// no window has the title.
 #include <string>
 #include <vector>
 
@@ -71,15 +73,44 @@ BOOL CALLBACK CollectTitled(HWND window, LPARAM search) {
     return TRUE;
 }
 
+// The minimise button, found as the window itself tells it apart: along the middle of the title
+// bar, from the right, where the buttons are, the points for which WM_NCHITTEST answers
+// HTMINBUTTON.
+POINT MinimiseButton(HWND window) {
+    TITLEBARINFO title{};
+    title.cbSize = sizeof title;
+    POINT middle{-1, -1};
+    if (!IsWindowVisible(window) || IsIconic(window) || !GetTitleBarInfo(window, &title)) {
+        return middle;
+    }
+    const int y = (title.rcTitleBar.top + title.rcTitleBar.bottom) / 2;
+    int first = -1;
+    int last = -1;
+    for (int x = title.rcTitleBar.right - 1; x >= title.rcTitleBar.left; --x) {
+        if (Ask(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMINBUTTON) {
+            last = last < 0 ? x : last;
+            first = x;
+        } else if (last >= 0) {
+            break;
+        }
+    }
+    if (last >= 0) {
+        middle = {(first + last) / 2, y};
+    }
+    return middle;
+}
+
 std::string WindowLine(HWND window) {
     RECT place{};
     GetWindowRect(window, &place);
     const bool active =
         GetForegroundWindow() == window && ThreadInfoOf(window).hwndActive == window;
+    const POINT minimise = MinimiseButton(window);
     return "window\t" + std::to_string(place.left) + '\t' + std::to_string(place.top) + '\t' +
            std::to_string(place.right) + '\t' + std::to_string(place.bottom) + '\t' +
            (IsWindowVisible(window) ? "1" : "0") + '\t' + (IsIconic(window) ? "1" : "0") + '\t' +
-           (active ? "1" : "0") + '\t' + Utf8(TextOf(window)) + '\n';
+           (active ? "1" : "0") + '\t' + std::to_string(minimise.x) + '\t' +
+           std::to_string(minimise.y) + '\t' + Utf8(TextOf(window)) + '\n';
 }
 
 std::string ControlLine(HWND window, HWND control) {
