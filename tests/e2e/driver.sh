@@ -241,7 +241,7 @@ notification_icon_shown() {
 # Minimises the main window with the title bar's button and waits until it has gone into the
 # notification area: hidden, and the icon there.
 minimise_to_tray() {
-    read_window "$PROGRAM_TITLE"
+    read_window "$PROGRAM_TITLE" || fail "no window titled $PROGRAM_TITLE to minimise"
     [ "$(window_field 9)" -ge 0 ] || fail "the window shows no minimise button"
     xdotool mousemove "$(window_field 9)" "$(window_field 10)" click 1
     window_hidden() { read_window "$PROGRAM_TITLE" && [ "$(window_field 6)" = 0 ]; }
