@@ -3,7 +3,8 @@ BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 JOBS := $(shell nproc)
 
-.PHONY: all deps build native win32 fuzz-build prefix run test soak bench fuzz tidy clean
+.PHONY: all deps build native win32 fuzz-build prefix run test e2e dist screenshot soak bench fuzz \
+  tidy clean
 
 all: build
 
@@ -36,7 +37,21 @@ run: win32 prefix
 test: build prefix
 	cd $(BUILD)/native && ctest --output-on-failure
 	cd $(BUILD)/fuzz && ctest --output-on-failure
-	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2
+	cd $(BUILD)/win32 && $(XVFB) ctest --output-on-failure -j 2 -LE e2e
+	cd $(BUILD)/win32 && ctest --output-on-failure -j 2 -L e2e
+
+# The end-to-end scenarios alone; each starts a display of its own.
+e2e: win32 prefix
+	cd $(BUILD)/win32 && ctest --output-on-failure -j 2 -L e2e
+
+# The zip for Windows users: build/dist/zhongbaiwu-VERSION-win32.zip.
+dist: win32
+	cmake -S . -B $(BUILD)/win32 -DZBW_DIST_DIR=$(CURDIR)/$(BUILD)/dist >/dev/null
+	cmake --build $(BUILD)/win32 --target dist
+
+# The README's picture of the window, made as the end-to-end tests see it.
+screenshot: win32 prefix
+	@bash tools/screenshot.sh docs/screenshot.png
 
 # The endurance rounds in their full counts (the test runs a short form).
 soak: win32 prefix

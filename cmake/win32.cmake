@@ -55,6 +55,7 @@ add_library(zbw_program STATIC
   src/system/power.cpp
   src/system/shell_run.cpp
   src/tray/icon_from_bytes.cpp
+  src/tray/set_tray_icon.cpp
   src/tray/tray_handlers.cpp
   src/tray/tray_icon.cpp)
 target_include_directories(zbw_program PUBLIC src)

@@ -35,6 +35,7 @@ const char kEventWindowNotFound[] = "未找到引发事件的窗口";
 const char kEventControlNotFound[] = "未找到引发事件的窗口组件";
 const char kEventControlInvalid[] = "引发事件的窗口组件无效";
 const char kAccessedWindowNotLoaded[] = "未载入欲访问窗口组件所在的窗口";
+const char kWindowMissingOrNotLoaded[] = "指定窗口或窗口组件不存在或尚未载入";
 
 const char kEnterHour[] = "请输入时！";
 const char kEnterMinute[] = "请输入分！";

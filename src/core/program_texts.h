@@ -39,6 +39,7 @@ extern const char kEventWindowNotFound[];
 extern const char kEventControlNotFound[];
 extern const char kEventControlInvalid[];
 extern const char kAccessedWindowNotLoaded[];
+extern const char kWindowMissingOrNotLoaded[];
 
 // What the set button reports as missing.
 extern const char kEnterHour[];

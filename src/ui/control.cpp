@@ -3,6 +3,8 @@
 #include "app/frame.h"
 #include "ui/form.h"
 
+#include <algorithm>
+
 namespace zbw {
 
 Control::Control(Form& window, const ControlDefinition& definition, std::uint32_t identifier)
@@ -47,11 +49,14 @@ ByteString Control::ReadBytes(ByteStringProperty /*property*/) const {
     return {};
 }
 
-bool Control::Raise(std::int32_t eventIndex) {
+bool Control::Raise(std::int32_t eventIndex, std::span<const std::int32_t> arguments) {
     EventRecord record;
     record.window = window_.WindowIdentifier();
     record.control = identifier_;
     record.eventIndex = eventIndex;
+    const std::size_t count = std::min(arguments.size(), record.arguments.size());
+    std::copy_n(arguments.begin(), count, record.arguments.begin());
+    record.argumentCount = static_cast<std::int32_t>(count);
     return RaiseEvent(record);
 }
 

@@ -7,6 +7,7 @@
 #include "ui/window_definition.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include <windows.h>
@@ -56,8 +57,9 @@ class Control {
     virtual void SelectEntryByText(std::string_view /*text*/) {}
 
   protected:
-    // Raises one of this control's events; true when a handler ran.
-    bool Raise(std::int32_t eventIndex);
+    // Raises one of this control's events with its arguments (at most five); true when a
+    // handler ran.
+    bool Raise(std::int32_t eventIndex, std::span<const std::int32_t> arguments = {});
     // The definition's font, or the system's default GUI font when it gives none or the font
     // cannot be made.
     HFONT Font();

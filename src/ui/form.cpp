@@ -5,6 +5,8 @@
 #include "app/frame.h"
 #include "core/program_texts.h"
 #include "tray/icon_from_bytes.h"
+#include "tray/set_tray_icon.h"
+#include "tray/tray_event_kind.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit_box.h"
@@ -16,6 +18,7 @@
 #include "ui/window_object.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <windowsx.h>
 
@@ -54,7 +57,7 @@ std::int32_t ClampState(std::int32_t state) {
 
 } // namespace
 
-Form::Form(const WindowDefinition& definition, std::uint32_t identifier)
+Form::Form(BuildKey /*key*/, const WindowDefinition& definition, std::uint32_t identifier)
     : Control(*this, definition.window, kWindowItself), windowIdentifier_(identifier),
       windowState_(ClampState(definition.window.windowState)) {}
 
@@ -67,7 +70,7 @@ Form::~Form() {
 }
 
 std::unique_ptr<Form> Form::Build(const WindowDefinition& definition, std::uint32_t identifier) {
-    std::unique_ptr<Form> form(new Form(definition, identifier));
+    auto form = std::make_unique<Form>(BuildKey{}, definition, identifier);
     if (!form->Create(nullptr)) {
         return nullptr;
     }
@@ -391,8 +394,19 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: {
         const LRESULT result = DefWindowProcA(handle_, message, wParam, lParam);
         Raise(events::kWillBeDestroyed);
+        // No icon may outlive its window, whatever the handlers did.
+        if (IsWindow(handle_)) {
+            SetTrayIcon(*this, {}, std::nullopt);
+        }
         return result;
     }
+    case kTrayCallbackMessage:
+        // Raised while the window is hidden too: the icon is then the only way back to it.
+        if (const std::int32_t kind = TrayEventKind(lParam); kind != 0) {
+            const std::int32_t arguments[] = {kind};
+            Raise(events::kTrayEvent, arguments);
+        }
+        return 0;
     case WM_SETFOCUS:
         // Default processing of an activation gives the window itself the focus.
         RestoreFocus();
@@ -427,6 +441,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     default:
+        if (message == TaskbarCreatedMessage()) {
+            // The shell has made its notification area anew and forgotten the icons shown before;
+            // a window hidden in it would otherwise have no way back.
+            trayIcon_.AddAgain();
+            return 0;
+        }
         break;
     }
     return DefWindowProcA(handle_, message, wParam, lParam);

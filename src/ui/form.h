@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/list.h"
+#include "tray/tray_icon.h"
 #include "ui/control.h"
 #include "ui/handles.h"
 
@@ -14,7 +15,13 @@ namespace zbw {
 
 // A top-level window built from its definition: the window itself (control 0) and its controls.
 class Form : public Control {
+    // Only Build makes a Form: a window exists whole or not at all.
+    struct BuildKey {
+        explicit BuildKey() = default;
+    };
+
   public:
+    Form(BuildKey key, const WindowDefinition& definition, std::uint32_t identifier);
     // Builds the window and its controls hidden, as the definition gives them; null when the
     // window or a control cannot be created.
     static std::unique_ptr<Form> Build(const WindowDefinition& definition,
@@ -37,6 +44,9 @@ class Form : public Control {
     // The window's keyboard handling, offered every message of its thread before dispatch;
     // true when the message was consumed. The window may be gone when it returns true.
     bool PreTranslate(const MSG& message);
+    // The window's own icon in the notification area; SetTrayIcon changes it.
+    TrayIcon& Tray() { return trayIcon_; }
+    const TrayIcon& Tray() const { return trayIcon_; }
 
     bool Create(HWND parent) override;
     bool RaisesEvents() const override { return true; }
@@ -50,7 +60,6 @@ class Form : public Control {
                                             LPARAM lParam);
 
   private:
-    Form(const WindowDefinition& definition, std::uint32_t identifier);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void SetIcons();
     void ApplyState(std::int32_t state);
@@ -76,6 +85,7 @@ class Form : public Control {
     Control* lastFocused_ = nullptr;
     UniqueIcon largeIcon_;
     UniqueIcon smallIcon_;
+    TrayIcon trayIcon_;
     // Declared last: the window, and with it every control window, goes before the controls'
     // fonts and the window's icons.
     UniqueWindow window_;

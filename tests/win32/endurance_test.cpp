@@ -1,5 +1,6 @@
-// The main window under long use: ticks of both timers with the trigger armed, armings with each
-// action and error boxes opened and cancelled, each many times over. What the program holds after
+// The main window under long use: ticks of both timers with the trigger armed, minimising into the
+// notification area and restoring through its icon, armings with each action and error boxes
+// opened and cancelled, each many times over. What the program holds after
 // the first round must be what it holds at the end: the handles its owners hold and the windows of
 // its thread exactly, the live blocks of its heap exactly (their bytes within what texts of another
 // length take, such as the time shown), and its private bytes within a small allowance for the
@@ -7,10 +8,12 @@
 //
 // `make test` runs the short form; `make soak` sets ZBW_SOAK and runs the full counts.
 #include "core/now_date_time.h"
+#include "core/program_texts.h"
 #include "scheduler/selected_command.h"
 #include "support/footprint.h"
 #include "support/loaded_window.h"
 #include "support/message_pump.h"
+#include "support/notification_area.h"
 #include "system/power.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_definition.h"
@@ -19,10 +22,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -30,6 +35,7 @@ namespace zbw {
 namespace {
 
 namespace names = controls;
+using namespace std::chrono_literals;
 
 bool Soak() {
     return std::getenv("ZBW_SOAK") != nullptr;
@@ -212,6 +218,31 @@ TEST_F(Endurance, TicksOfBothTimersWithTheTriggerArmed) {
     // The clock passed 12:00:00 once in the short form; the full form passes it twice.
     EXPECT_EQ(powerRequests, 1 + (ticks - 60) / 86400);
     EXPECT_EQ(Caption(names::kSecondLabel), std::to_string(secondOfDay % 60));
+}
+
+TEST_F(Endurance, MinimisedIntoTheNotificationAreaAndRestoredThroughItsIcon) {
+    ASSERT_TRUE(test::PumpUntil([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
+        << "the virtual desktop has no taskbar";
+    const HWND window = window_->Handle();
+    int completed = 0;
+    const int rounds = Rounds(1000, 20);
+    ExpectNothingLeftBehind(rounds, [&] {
+        SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        std::vector<test::NotificationIcon> icons;
+        if (!test::PumpUntil(
+                [&] {
+                    icons = test::NotificationIconsWithTip(texts::kProgramTitle);
+                    return icons.size() == 1 && !IsWindowVisible(window);
+                },
+                2s)) {
+            return;
+        }
+        test::ActOnNotificationIcon(icons.front(), WM_LBUTTONUP);
+        if (test::PumpUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, 2s)) {
+            ++completed;
+        }
+    });
+    EXPECT_EQ(completed, rounds);
 }
 
 TEST_F(Endurance, ArmingsWithEachAction) {

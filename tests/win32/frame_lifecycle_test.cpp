@@ -108,6 +108,9 @@ TEST(FrameLifecycle, UnrecoverableErrorsStopWithTheirMessage) {
                                   "\xC4\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE"}, // ...窗口组件
         {"raise-invalid-control", "\xD2\xFD\xB7\xA2\xCA\xC2\xBC\xFE\xB5\xC4\xB4\xB0\xBF\xDA\xD7"
                                   "\xE9\xBC\xFE\xCE\xDE\xD0\xA7"}, // 引发事件的窗口组件无效
+        {"tray-icon-of-unloaded-window",
+         "\xD6\xB8\xB6\xA8\xB4\xB0\xBF\xDA\xBB\xF2\xB4\xB0\xBF\xDA\xD7\xE9\xBC\xFE"
+         "\xB2\xBB\xB4\xE6\xD4\xDA\xBB\xF2\xC9\xD0\xCE\xB4\xD4\xD8\xC8\xEB"}, // 指定...尚未载入
     };
     for (const auto& [scenario, message] : cases) {
         FrameProbe probe(scenario);

@@ -5,7 +5,9 @@
 #include "app/fatal_stop.h"
 #include "app/frame.h"
 #include "core/text_storage.h"
+#include "tray/set_tray_icon.h"
 #include "ui/form.h"
+#include "ui/program_icon.h"
 #include "ui/window_definition.h"
 
 #include <cstdio>
@@ -117,6 +119,12 @@ int Run(std::string_view scenario) {
     if (scenario == "object-allocation-fails") {
         const auto block = std::make_unique<char[]>(0x7FFFFFF0);
         Log(block.get());
+    }
+    if (scenario == "tray-icon-of-unloaded-window") {
+        // Built as the frame builds a window, but never loaded.
+        if (const auto stray = Form::Build(kPlainWindow, 999)) {
+            SetTrayIcon(*stray, ProgramIconFile(), "probe");
+        }
     }
     if (scenario.starts_with("raise-")) {
         EventRecord record;
