@@ -57,7 +57,8 @@ callgrind="$out/callgrind"
 rm -rf "$callgrind" && mkdir -p "$callgrind"
 (cd "$build" && run env LC_ALL=zh_CN.UTF-8 valgrind --tool=callgrind --collect-atstart=no \
    --trace-children=yes '--trace-children-skip=*wineserver*,*wine64*' \
-   "--callgrind-out-file=$callgrind/callgrind.%p" wine tick_bench.exe "$TICKS")
+   "--log-file=$callgrind/valgrind.%p.log" "--callgrind-out-file=$callgrind/callgrind.%p" \
+   wine tick_bench.exe "$TICKS")
 for dump in "$callgrind"/callgrind.*.*; do
   part=$(sed -n 's/^desc: Trigger: Client Request: //p' "$dump")
   instructions=$(sed -n 's/^summary: //p' "$dump")
