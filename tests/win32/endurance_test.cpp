@@ -13,8 +13,8 @@
 #include "support/footprint.h"
 #include "support/loaded_window.h"
 #include "support/message_pump.h"
-#include "support/notification_area.h"
 #include "system/power.h"
+#include "tray/tray_icon.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_definition.h"
 #include "ui/properties.h"
@@ -27,7 +27,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
@@ -220,25 +219,25 @@ TEST_F(Endurance, TicksOfBothTimersWithTheTriggerArmed) {
     EXPECT_EQ(Caption(names::kSecondLabel), std::to_string(secondOfDay % 60));
 }
 
+// The notification area really takes the icon each time; the restore comes as the icon's callback
+// message for a left-button release, which is what the notification area sends on a click. (The
+// end-to-end tests click the icon itself; Wine's taskbar slows down with every icon it has shown,
+// which a thousand rounds of finding the icon among its tooltips would make the test's own cost.)
 TEST_F(Endurance, MinimisedIntoTheNotificationAreaAndRestoredThroughItsIcon) {
     ASSERT_TRUE(test::PumpUntil([] { return FindWindowA("Shell_TrayWnd", nullptr) != nullptr; }))
         << "the virtual desktop has no taskbar";
     const HWND window = window_->Handle();
+    const TrayIcon& tray = (*window_)->Tray();
     int completed = 0;
     const int rounds = Rounds(1000, 20);
     ExpectNothingLeftBehind(rounds, [&] {
         SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-        std::vector<test::NotificationIcon> icons;
-        if (!test::PumpUntil(
-                [&] {
-                    icons = test::NotificationIconsWithTip(texts::kProgramTitle);
-                    return icons.size() == 1 && !IsWindowVisible(window);
-                },
-                2s)) {
+        if (!test::PumpUntil([&] { return !IsWindowVisible(window) && tray.Shown(); }, 2s)) {
             return;
         }
-        test::ActOnNotificationIcon(icons.front(), WM_LBUTTONUP);
-        if (test::PumpUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, 2s)) {
+        SendMessageA(window, kTrayCallbackMessage, kTrayIconIdentifier, WM_LBUTTONUP);
+        if (test::PumpUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }, 2s) &&
+            tray.Handle() == nullptr) {
             ++completed;
         }
     });
