@@ -81,6 +81,7 @@ add_library(zbw_win32_test_support STATIC
   tests/win32/support/loaded_window.cpp
   tests/win32/support/message_pump.cpp
   tests/win32/support/notification_area.cpp
+  tests/win32/support/power_recorder.cpp
   tests/win32/support/window_image.cpp
   tests/win32/support/test_main.cpp
   tests/win32/support/test_windows.cpp)

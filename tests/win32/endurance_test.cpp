@@ -13,7 +13,7 @@
 #include "support/footprint.h"
 #include "support/loaded_window.h"
 #include "support/message_pump.h"
-#include "system/power.h"
+#include "support/power_recorder.h"
 #include "tray/tray_icon.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_definition.h"
@@ -66,36 +66,6 @@ void WINAPI ReadTestClock(LPSYSTEMTIME now) {
     now->wSecond = static_cast<WORD>(secondOfDay % 60);
 }
 
-// Power requests are counted, never made.
-int powerRequests = 0;
-
-BOOL WINAPI NtVersion(OSVERSIONINFOA* version) {
-    version->dwPlatformId = VER_PLATFORM_WIN32_NT;
-    return TRUE;
-}
-BOOL WINAPI OpenToken(HANDLE, DWORD, HANDLE* token) {
-    *token = reinterpret_cast<HANDLE>(0x1234);
-    return TRUE;
-}
-BOOL WINAPI Lookup(const char*, const char*, LUID* identifier) {
-    *identifier = LUID{19, 0};
-    return TRUE;
-}
-BOOL WINAPI Adjust(HANDLE, BOOL, TOKEN_PRIVILEGES*, DWORD, TOKEN_PRIVILEGES*, DWORD*) {
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
-}
-BOOL WINAPI CountExitWindows(UINT, DWORD) {
-    ++powerRequests;
-    return TRUE;
-}
-BOOL WINAPI Close(HANDLE) {
-    return TRUE;
-}
-
-constexpr PowerApi kCountingPower{&NtVersion, &OpenToken,        &Lookup,
-                                  &Adjust,    &CountExitWindows, &Close};
-
 // Answers every dialog box of this thread as it comes up, as a user pressing Esc would.
 int boxesAnswered = 0;
 
@@ -117,8 +87,7 @@ class Endurance : public ::testing::Test {
     void SetUp() override {
         secondOfDay = 11 * 3600 + 59 * 60; // 11:59:00
         SetLocalTimeReader(&ReadTestClock);
-        previousPower_ = SetPowerApi(kCountingPower);
-        powerRequests = 0;
+        power_ = std::make_unique<test::PowerRecorder>();
         window_ = std::make_unique<test::LoadedWindow>(MainWindowDefinition());
         SelectedCommand = 0;
         // The window as it stands a second after the start: the time labels show a time and
@@ -129,7 +98,7 @@ class Endurance : public ::testing::Test {
     void TearDown() override {
         window_.reset();
         test::PumpMessages();
-        SetPowerApi(previousPower_);
+        power_.reset();
         SetLocalTimeReader(nullptr);
     }
 
@@ -174,7 +143,7 @@ class Endurance : public ::testing::Test {
     }
 
     std::unique_ptr<test::LoadedWindow> window_;
-    PowerApi previousPower_{};
+    std::unique_ptr<test::PowerRecorder> power_;
 };
 
 // The figures the checks below rest on move when they should: a font made and not deleted shows
@@ -215,7 +184,7 @@ TEST_F(Endurance, TicksOfBothTimersWithTheTriggerArmed) {
         test::PumpMessages(); // the labels repaint
     });
     // The clock passed 12:00:00 once in the short form; the full form passes it twice.
-    EXPECT_EQ(powerRequests, 1 + (ticks - 60) / 86400);
+    EXPECT_EQ(test::PowerRecorder::Requests().size(), 1u + (ticks - 60) / 86400);
     EXPECT_EQ(Caption(names::kSecondLabel), std::to_string(secondOfDay % 60));
 }
 
@@ -252,7 +221,7 @@ TEST_F(Endurance, ArmingsWithEachAction) {
         Arm(names::kRunProgramRadio, "10", "32", "2");
     });
     EXPECT_EQ(SelectedCommand, 3);
-    EXPECT_EQ(powerRequests, 0);
+    EXPECT_TRUE(test::PowerRecorder::Requests().empty());
 }
 
 TEST_F(Endurance, ErrorBoxesOpenedAndCancelled) {

@@ -7,7 +7,7 @@
 #include "support/dialogs.h"
 #include "support/loaded_window.h"
 #include "support/message_pump.h"
-#include "system/power.h"
+#include "support/power_recorder.h"
 #include "ui/main_window_controls.h"
 #include "ui/main_window_definition.h"
 #include "ui/properties.h"
@@ -52,36 +52,6 @@ void SetClock(std::vector<SYSTEMTIME> sequence) {
     nextReading = 0;
 }
 
-// What the trigger asked of the system.
-std::vector<UINT> powerRequests;
-
-BOOL WINAPI PlayNtVersion(OSVERSIONINFOA* version) {
-    version->dwPlatformId = VER_PLATFORM_WIN32_NT;
-    return TRUE;
-}
-BOOL WINAPI PlayOpenToken(HANDLE, DWORD, HANDLE* token) {
-    *token = reinterpret_cast<HANDLE>(0x1234);
-    return TRUE;
-}
-BOOL WINAPI PlayLookup(const char*, const char*, LUID* identifier) {
-    *identifier = LUID{19, 0};
-    return TRUE;
-}
-BOOL WINAPI PlayAdjust(HANDLE, BOOL, TOKEN_PRIVILEGES*, DWORD, TOKEN_PRIVILEGES*, DWORD*) {
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
-}
-BOOL WINAPI RecordExitWindows(UINT flags, DWORD) {
-    powerRequests.push_back(flags);
-    return TRUE;
-}
-BOOL WINAPI PlayClose(HANDLE) {
-    return TRUE;
-}
-
-constexpr PowerApi kRecordingPower{&PlayNtVersion, &PlayOpenToken,     &PlayLookup,
-                                   &PlayAdjust,    &RecordExitWindows, &PlayClose};
-
 constexpr UINT kForcedPowerOff = 0xC;
 constexpr UINT kForcedRestart = 0x6;
 
@@ -100,14 +70,13 @@ class Scheduler : public ::testing::Test {
     void SetUp() override {
         SetClock({Reading(9, 5, 3)});
         SetLocalTimeReader(&ReadFakeClock);
-        previousPower_ = SetPowerApi(kRecordingPower);
-        powerRequests.clear();
+        power_ = std::make_unique<test::PowerRecorder>();
         window_ = std::make_unique<test::LoadedWindow>(MainWindowDefinition());
     }
     void TearDown() override {
         window_.reset();
         test::PumpMessages();
-        SetPowerApi(previousPower_);
+        power_.reset();
         SetLocalTimeReader(nullptr);
     }
 
@@ -143,7 +112,7 @@ class Scheduler : public ::testing::Test {
     }
 
     std::unique_ptr<test::LoadedWindow> window_;
-    PowerApi previousPower_{};
+    std::unique_ptr<test::PowerRecorder> power_;
 };
 
 TEST_F(Scheduler, OpensWithTheListsAtTheCurrentTimeAndThePathControlsDisabled) {
@@ -257,18 +226,18 @@ TEST_F(Scheduler, TriggerFiresTheChosenActionOnceAtTheSetSecond) {
     };
     for (const Case& c : {Case{names::kShutDownRadio, kForcedPowerOff},
                           Case{names::kRestartRadio, kForcedRestart}}) {
-        powerRequests.clear();
+        test::PowerRecorder::Requests().clear();
         Arm(c.radio, "10", "0", "5");
         TickAt(Reading(10, 0, 4, 11, 999));
-        EXPECT_TRUE(powerRequests.empty());
+        EXPECT_TRUE(test::PowerRecorder::Requests().empty());
         TickAt(Reading(10, 0, 5));
         // The trigger timer ticking again on the same display fires nothing more.
         Tick(names::kTriggerTimer);
         Tick(names::kClockTimer);
         Tick(names::kTriggerTimer);
-        EXPECT_EQ(powerRequests, std::vector<UINT>{c.flags});
+        EXPECT_EQ(test::PowerRecorder::Requests(), std::vector<UINT>{c.flags});
         TickAt(Reading(10, 0, 6));
-        EXPECT_EQ(powerRequests.size(), 1u);
+        EXPECT_EQ(test::PowerRecorder::Requests().size(), 1u);
     }
 }
 
@@ -277,9 +246,9 @@ TEST_F(Scheduler, TimesWithTheSameDigitsDoNotMatch) {
     Arm(names::kRestartRadio, "1", "11", "1");
     TickAt(Reading(1, 1, 11));
     TickAt(Reading(11, 1, 1, 11));
-    EXPECT_TRUE(powerRequests.empty());
+    EXPECT_TRUE(test::PowerRecorder::Requests().empty());
     TickAt(Reading(1, 11, 1, 12));
-    EXPECT_EQ(powerRequests, std::vector<UINT>{kForcedRestart});
+    EXPECT_EQ(test::PowerRecorder::Requests(), std::vector<UINT>{kForcedRestart});
 }
 
 TEST_F(Scheduler, DisplayShowsOneReadingOfTheClock) {
@@ -291,20 +260,20 @@ TEST_F(Scheduler, DisplayShowsOneReadingOfTheClock) {
     EXPECT_EQ(Text(names::kMinuteLabel, TextProperty::Caption), "59");
     EXPECT_EQ(Text(names::kSecondLabel, TextProperty::Caption), "59");
     Tick(names::kTriggerTimer);
-    EXPECT_TRUE(powerRequests.empty());
+    EXPECT_TRUE(test::PowerRecorder::Requests().empty());
 }
 
 TEST_F(Scheduler, ASecondSkippedByALateTickStillFiresButAJumpOfTheClockDoesNot) {
     Arm(names::kShutDownRadio, "10", "0", "5");
     TickAt(Reading(10, 0, 3));
     TickAt(Reading(10, 0, 7)); // the display skipped 10:00:04 to 10:00:06
-    EXPECT_EQ(powerRequests, std::vector<UINT>{kForcedPowerOff});
+    EXPECT_EQ(test::PowerRecorder::Requests(), std::vector<UINT>{kForcedPowerOff});
 
-    powerRequests.clear();
+    test::PowerRecorder::Requests().clear();
     SetTime("11", "30", "0");
     TickAt(Reading(11, 0, 0));
     TickAt(Reading(12, 0, 0)); // an hour passed at once: resumed from sleep, or the clock set
-    EXPECT_TRUE(powerRequests.empty());
+    EXPECT_TRUE(test::PowerRecorder::Requests().empty());
 }
 
 TEST_F(Scheduler, TriggerFiresEveryDayAndFollowsChangesMadeAfterArming) {
@@ -313,14 +282,15 @@ TEST_F(Scheduler, TriggerFiresEveryDayAndFollowsChangesMadeAfterArming) {
     TickAt(Reading(10, 0, 5, 11));
     TickAt(Reading(10, 0, 6, 11));
     TickAt(Reading(10, 0, 5, 12));
-    EXPECT_EQ(powerRequests, (std::vector<UINT>{kForcedPowerOff, kForcedPowerOff}));
+    EXPECT_EQ(test::PowerRecorder::Requests(),
+              (std::vector<UINT>{kForcedPowerOff, kForcedPowerOff}));
 
-    powerRequests.clear();
+    test::PowerRecorder::Requests().clear();
     Click(names::kRestartRadio);
     SetTime("10", "0", "7");
     TickAt(Reading(10, 0, 5, 13));
     TickAt(Reading(10, 0, 7, 13));
-    EXPECT_EQ(powerRequests, std::vector<UINT>{kForcedRestart});
+    EXPECT_EQ(test::PowerRecorder::Requests(), std::vector<UINT>{kForcedRestart});
     EXPECT_EQ(Text(names::kConfirmationLabel, TextProperty::Caption), confirmation);
 }
 
@@ -383,7 +353,7 @@ TEST_F(RunProgram, StartsThePathInTheBoxAtTheMatchAndStaysArmed) {
     WriteProperty((*this)[names::kPathBox], TextProperty::Text, program_);
     TickAt(Reading(10, 0, 5, 14));
     EXPECT_TRUE(test::PollUntil([&] { return Starts() == 2; }));
-    EXPECT_TRUE(powerRequests.empty());
+    EXPECT_TRUE(test::PowerRecorder::Requests().empty());
 }
 
 } // namespace
