@@ -1,7 +1,8 @@
 // Start-up, from the process start to its main window shown and painted: the program and the
-// floor (a minimal window from the same toolchain), started alternately, each `runs` times.
+// programs it is measured against (a minimal window from the same toolchain first), started in
+// turn, each `runs` times.
 //
-//   startup_bench RUNS PROGRAM FLOOR
+//   startup_bench RUNS PROGRAM FLOOR [OTHER...]
 #include "bench_support.h"
 
 #include <algorithm>
@@ -30,9 +31,10 @@ double TimeOneStart(const std::string& path) {
     return elapsed;
 }
 
-void Report(const char* name, const std::vector<double>& seconds) {
-    std::printf("startup %s: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %u runs\n", name,
-                Median(seconds) * 1000, *std::min_element(seconds.begin(), seconds.end()) * 1000,
+void Report(const std::string& name, const std::vector<double>& seconds) {
+    std::printf("startup %s: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %u runs\n",
+                name.c_str(), Median(seconds) * 1000,
+                *std::min_element(seconds.begin(), seconds.end()) * 1000,
                 *std::max_element(seconds.begin(), seconds.end()) * 1000,
                 static_cast<unsigned>(seconds.size()));
 }
@@ -40,19 +42,19 @@ void Report(const char* name, const std::vector<double>& seconds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM FLOOR\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: startup_bench RUNS PROGRAM FLOOR [OTHER...]\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    const std::string paths[2] = {argv[2], argv[3]};
-    std::vector<double> seconds[2];
+    const std::vector<std::string> paths(argv + 2, argv + argc);
+    std::vector<std::vector<double>> seconds(paths.size());
     // One untimed start of each first: the file cache and Wine's own start-up state warm up.
     for (const std::string& path : paths) {
         TimeOneStart(path);
     }
     for (int run = 0; run < runs; ++run) {
-        for (int which = 0; which < 2; ++which) {
+        for (std::size_t which = 0; which < paths.size(); ++which) {
             const double elapsed = TimeOneStart(paths[which]);
             if (elapsed < 0) {
                 std::fprintf(stderr, "%s did not start, paint and close\n", paths[which].c_str());
@@ -61,9 +63,12 @@ int main(int argc, char** argv) {
             seconds[which].push_back(elapsed);
         }
     }
-    Report("program", seconds[0]);
-    Report("floor", seconds[1]);
-    std::printf("startup ratio: %.2f (program median / floor median)\n",
-                Median(seconds[0]) / Median(seconds[1]));
+    for (std::size_t which = 0; which < paths.size(); ++which) {
+        Report(paths[which], seconds[which]);
+    }
+    for (std::size_t which = 1; which < paths.size(); ++which) {
+        std::printf("startup ratio %s / %s: %.2f (medians)\n", paths[0].c_str(),
+                    paths[which].c_str(), Median(seconds[0]) / Median(seconds[which]));
+    }
     return 0;
 }
