@@ -5,6 +5,8 @@
 // platform; beside the empty window, what the program's own work adds. It closes on WM_CLOSE.
 #include "ui/main_window_definition.h"
 
+#include "plain_window.h"
+
 #include <windows.h>
 
 namespace {
@@ -101,14 +103,7 @@ bool AddControl(HWND parent, const ControlDefinition& control, Fonts& fonts) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const zbw::WindowDefinition& definition = zbw::MainWindowDefinition();
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = "BareMainWindow";
-    if (RegisterClassExA(&windowClass) == 0) {
+    if (!zbw::bench::RegisterPlainClass(instance, "BareMainWindow", Procedure)) {
         return 1;
     }
     const ControlDefinition& frame = definition.window;
@@ -127,12 +122,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             return 1;
         }
     }
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return zbw::bench::ShowAndServe(window);
 }

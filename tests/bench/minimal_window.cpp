@@ -1,5 +1,7 @@
 // The floor for start-up on this platform: one empty window, shown and painted, built by the same
 // toolchain with the same options as the program. It closes on WM_CLOSE like the program.
+#include "plain_window.h"
+
 #include <windows.h>
 
 namespace {
@@ -23,14 +25,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = "MinimalWindow";
-    if (RegisterClassExA(&windowClass) == 0) {
+    if (!zbw::bench::RegisterPlainClass(instance, "MinimalWindow", Procedure)) {
         return 1;
     }
     const HWND window =
@@ -39,12 +34,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (window == nullptr) {
         return 1;
     }
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return 0;
+    return zbw::bench::ShowAndServe(window);
 }
