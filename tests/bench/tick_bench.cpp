@@ -19,7 +19,7 @@
 #include <valgrind/callgrind.h>
 #else
 #define CALLGRIND_TOGGLE_COLLECT
-#define CALLGRIND_DUMP_STATS_AT(name)
+#define CALLGRIND_DUMP_STATS_AT(name) static_cast<void>(name)
 #endif
 
 #include <cstdio>
@@ -99,6 +99,26 @@ void Report(const char* part, int ticks, const Figures& figures) {
         figures.cpuSeconds / ticks * 1e6, figures.wallSeconds / ticks * 1e6);
 }
 
+// Runs `ticks` rounds: `prepare` outside the measured span, then `measured`, which callgrind
+// counts and the wall clock times; CPU time covers both (the thread's clock is too coarse to take
+// each call apart). callgrind's figures for the part are written under its name.
+template <typename Prepare, typename Measured>
+Figures Measure(int ticks, const char* part, Prepare prepare, Measured measured) {
+    Figures figures;
+    const double cpu = ThreadCpuSeconds();
+    for (int tick = 0; tick < ticks; ++tick) {
+        prepare();
+        const double start = Now();
+        CALLGRIND_TOGGLE_COLLECT;
+        measured();
+        CALLGRIND_TOGGLE_COLLECT;
+        figures.wallSeconds += Now() - start;
+    }
+    figures.cpuSeconds = ThreadCpuSeconds() - cpu;
+    CALLGRIND_DUMP_STATS_AT(part);
+    return figures;
+}
+
 class Bench {
   public:
     explicit Bench(Form& window)
@@ -123,18 +143,8 @@ class Bench {
     // The display's ticks: the handler writes the three captions and the label whose caption
     // changed repaints at once, into the window's picture.
     Figures DisplayTicks(int ticks) const {
-        Figures figures;
-        const double cpu = ThreadCpuSeconds();
-        for (int tick = 0; tick < ticks; ++tick) {
-            MoveClock();
-            const double start = Now();
-            CALLGRIND_TOGGLE_COLLECT;
-            Tick(clockTimer_);
-            CALLGRIND_TOGGLE_COLLECT;
-            figures.wallSeconds += Now() - start;
-        }
-        figures.cpuSeconds = ThreadCpuSeconds() - cpu;
-        CALLGRIND_DUMP_STATS_AT("display tick");
+        const Figures figures =
+            Measure(ticks, "display tick", MoveClock, [&] { Tick(clockTimer_); });
         PumpMessages();
         return figures;
     }
@@ -145,18 +155,8 @@ class Bench {
         for (const HWND label : timeLabels_) {
             SendMessageA(label, WM_SETREDRAW, FALSE, 0);
         }
-        Figures figures;
-        const double cpu = ThreadCpuSeconds();
-        for (int tick = 0; tick < ticks; ++tick) {
-            MoveClock();
-            const double start = Now();
-            CALLGRIND_TOGGLE_COLLECT;
-            Tick(clockTimer_);
-            CALLGRIND_TOGGLE_COLLECT;
-            figures.wallSeconds += Now() - start;
-        }
-        figures.cpuSeconds = ThreadCpuSeconds() - cpu;
-        CALLGRIND_DUMP_STATS_AT("display tick without repaint");
+        const Figures figures =
+            Measure(ticks, "display tick without repaint", MoveClock, [&] { Tick(clockTimer_); });
         for (const HWND label : timeLabels_) {
             SendMessageA(label, WM_SETREDRAW, TRUE, 0);
             InvalidateRect(label, nullptr, FALSE);
@@ -168,42 +168,28 @@ class Bench {
     // Each tick of the display followed by the message loop's next turn, in which Wine carries
     // the repainted picture to the screen.
     Figures DisplayTicksWithLoopTurn(int ticks) const {
-        Figures figures;
-        const double cpu = ThreadCpuSeconds();
-        for (int tick = 0; tick < ticks; ++tick) {
-            MoveClock();
-            const double start = Now();
-            CALLGRIND_TOGGLE_COLLECT;
+        return Measure(ticks, "display tick and loop turn", MoveClock, [&] {
             Tick(clockTimer_);
             PumpMessages();
-            CALLGRIND_TOGGLE_COLLECT;
-            figures.wallSeconds += Now() - start;
-        }
-        figures.cpuSeconds = ThreadCpuSeconds() - cpu;
-        CALLGRIND_DUMP_STATS_AT("display tick and loop turn");
-        return figures;
+        });
     }
 
     // The floor beside the display's tick: the bare window gets the new seconds and repaints.
     Figures FloorTicks(int ticks) const {
         const HWND digits = MakeDigitsWindow(window_.Handle(), secondLabel_);
         PumpMessages();
-        Figures figures;
-        const double cpu = ThreadCpuSeconds();
-        for (int tick = 0; tick < ticks; ++tick) {
-            MoveClock();
-            char text[4];
-            std::snprintf(text, sizeof text, "%d", secondOfDay % 60);
-            const double start = Now();
-            CALLGRIND_TOGGLE_COLLECT;
-            SetWindowTextA(digits, text);
-            InvalidateRect(digits, nullptr, FALSE);
-            UpdateWindow(digits);
-            CALLGRIND_TOGGLE_COLLECT;
-            figures.wallSeconds += Now() - start;
-        }
-        figures.cpuSeconds = ThreadCpuSeconds() - cpu;
-        CALLGRIND_DUMP_STATS_AT("floor: a bare window repainting two digits");
+        char text[4] = {};
+        const Figures figures = Measure(
+            ticks, "floor: a bare window repainting two digits",
+            [&] {
+                MoveClock();
+                std::snprintf(text, sizeof text, "%d", secondOfDay % 60);
+            },
+            [&] {
+                SetWindowTextA(digits, text);
+                InvalidateRect(digits, nullptr, FALSE);
+                UpdateWindow(digits);
+            });
         DestroyWindow(digits);
         PumpMessages();
         return figures;
@@ -218,19 +204,9 @@ class Bench {
             ShowNextSecond();
         }
         showingCpu = ThreadCpuSeconds() - showingCpu;
-
-        Figures figures;
-        const double cpu = ThreadCpuSeconds();
-        for (int tick = 0; tick < ticks; ++tick) {
-            ShowNextSecond();
-            const double start = Now();
-            CALLGRIND_TOGGLE_COLLECT;
-            Tick(triggerTimer_);
-            CALLGRIND_TOGGLE_COLLECT;
-            figures.wallSeconds += Now() - start;
-        }
-        figures.cpuSeconds = ThreadCpuSeconds() - cpu - showingCpu;
-        CALLGRIND_DUMP_STATS_AT("trigger tick");
+        Figures figures = Measure(
+            ticks, "trigger tick", [&] { ShowNextSecond(); }, [&] { Tick(triggerTimer_); });
+        figures.cpuSeconds -= showingCpu;
         return figures;
     }
 
